@@ -1,0 +1,39 @@
+#pragma once
+// Window classes, control and command identifiers of the main window. Shared with the
+// end-to-end tests, which find and drive the controls from outside by these numbers.
+
+#define TAVO_MAIN_WINDOW_CLASS L"TavoMainWindow"
+#define TAVO_MAIN_WINDOW_TITLE L"Tavo"
+
+// Child controls (dialog control ids of the main window's children).
+#define IDC_INFOTREE 1001
+#define IDC_JOURNAL 1002
+#define IDC_LABEL1 1003
+#define IDC_TOOLBAR1 1004
+#define IDC_PIMAGE 1005
+#define IDC_PICT2 1006
+#define IDC_PICT 1007
+#define IDC_FRAM 1008
+
+// Toolbar button n (1..9) has command id IDC_TOOLBAR_BUTTON_BASE + n.
+#define IDC_TOOLBAR_BUTTON_BASE 2000
+
+// Menu items.
+#define IDM_MENU_NEW 3001
+#define IDM_MENU_OPEN 3002
+#define IDM_MENU_SAVE 3003
+#define IDM_MENU_SAVEAS 3004
+#define IDM_MENU_CLEAR 3005
+#define IDM_MENU_DEL 3006
+#define IDM_EDIT_NEW 3011
+#define IDM_EDIT_DEL 3012
+#define IDM_EDIT_CLEAR 3013
+#define IDM_CTRL_RUN 3021
+#define IDM_CTRL_STOP 3022
+#define IDM_SETUP 3031
+
+// Timer ids of the main window.
+#define IDT_TIMER1 1
+
+// Resources.
+#define IDR_MANIFEST 1

@@ -1,0 +1,167 @@
+#include "core/controller/main_controller.h"
+
+#include <string>
+
+#include "core/util/text.h"
+
+namespace tavo {
+
+MainController::MainController(const ControllerServices& services, ProductInfo product)
+    : services_(services),
+      product_(std::move(product)),
+      runLoop_(script_, services.executor, services.clock, services.pump) {}
+
+void MainController::Startup() {
+    ResetState();
+}
+
+void MainController::ResetState() {
+    slots_.ResetSlots();
+    ApplyWindowCount();
+    script_.Tree().Clear();
+    vm_.journal = LogHeader(product_, services_.clock.Now());
+    ResetContent(script_.Current());
+    script_.SetModified(false);
+    vm_.label1 = std::string(kWindowCountCaption) + "0";
+    vm_.delOrderEnabled = false;
+    vm_.clearEnabled = false;
+    RefreshRunButtons();
+}
+
+void MainController::RunTick() {
+    // A tick that falls due inside a step (events are pumped there) is run after it,
+    // never nested: the step's run state stays its own.
+    if (inTick_) {
+        tickDeferred_ = true;
+        return;
+    }
+    do {
+        tickDeferred_ = false;
+        inTick_ = true;
+        DoTick();
+        inTick_ = false;
+    } while (tickDeferred_);
+}
+
+void MainController::DoTick() {
+    slots_.MaintainSlots(settings_, services_.windows, services_.pump, *this);
+    vm_.label1 = std::string(kWindowCountCaption) + std::to_string(slots_.WindowCount());
+}
+
+void MainController::RunStep() {
+    runLoop_.RunStep(
+        [this] {
+            return ExecutionTarget{slots_.ServedWindow(), slots_.hWnd(0), settings_.FlashMode};
+        },
+        [this] { return Running(); });
+}
+
+void MainController::SetRunLocks(bool locked) {
+    vm_.toolbarEnabled[kButtonStop] = locked;
+    vm_.toolbarEnabled[kButtonRun] = !locked;
+    vm_.toolbarEnabled[kButtonOpen] = !locked;
+    vm_.toolbarEnabled[kButtonNewInstruction] = !locked;
+    vm_.clearEnabled = vm_.delOrderEnabled = !locked;
+    vm_.menuFile = vm_.menuEdit = vm_.menuCtrl = vm_.menuSetup = !locked;
+    vm_.pictEnabled = !locked;
+    vm_.treeEditable = !locked;
+}
+
+void MainController::StartRun() {
+    if (!GuardEmptyInstruction()) return;
+    vm_.toolbarEnabled[kButtonStop] = true;
+    vm_.toolbarEnabled[kButtonRun] = false;
+    RefreshRunButtons();
+    AppendLog(StartLines(services_.clock.Now()));
+    SetRunLocks(true);
+    runLoop_.Restart();
+}
+
+void MainController::StopRun() {
+    SetRunLocks(false);
+    AppendLog(StopLines(services_.clock.Now()));
+}
+
+void MainController::RefreshRunButtons() {
+    auto& buttons = vm_.toolbarEnabled;
+    const bool panelsHidden = !vm_.framShown && !vm_.pictShown;
+    if (slots_.WindowCount() > 0 && script_.IsNonEmpty() && panelsHidden) {
+        if (!script_.Tree().Empty() && !Running()) buttons[kButtonRun] = true;
+        buttons[kButtonOpen] = true;
+        buttons[kButtonNewInstruction] = true;
+    } else {
+        buttons[kButtonOpen] = panelsHidden;
+        buttons[kButtonNewInstruction] = script_.Tree().Empty();
+        buttons[kButtonRun] = false;
+    }
+}
+
+void MainController::ApplyWindowCount() {
+    const bool usable = slots_.WindowCount() >= 1 && !vm_.framShown;
+    vm_.menuFile = !vm_.framShown;
+    vm_.menuEdit = vm_.menuCtrl = usable;
+    vm_.pictEnabled = vm_.journalEnabled = usable;
+    RefreshRunButtons();
+}
+
+bool MainController::GuardEmptyInstruction() {
+    const bool refuse = !script_.Tree().Empty() && !script_.IsNonEmpty() && !buttonHeld_;
+    buttonHeld_ = false;
+    if (!refuse) return true;
+    const std::string question = "不能预留空指令，是否自动删除" +
+                                 KeyOf(script_.Current().NodeKey) + "指令?";
+    if (services_.messages.Show(question, MessageButtons::YesNo, MessageIcon::Question) ==
+        MessageAnswer::Yes)
+        DeleteInstruction();
+    return false;
+}
+
+void MainController::DeleteInstruction() {
+    ScriptTree& tree = script_.Tree();
+    const ScriptNode* current = script_.CurrentNode();
+    if (!current) return;  // nothing to delete in an empty tree
+    if (!current->children.empty()) {
+        services_.messages.Show("不能删除带子指令的指令!", MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    ScriptNode* parent = current->parent;
+    int index = tree.IndexOf(current);
+    tree.Remove(current->key);
+    if (parent && parent->children.empty()) tree.SetIcon(parent, kIconInstruction);
+    if (tree.Empty()) {
+        ResetState();
+    } else {
+        if (index > tree.Count()) index = tree.Count();
+        script_.SelectInstruction(tree.NodeAt(index));
+    }
+    script_.SetModified(true);
+    RefreshRunButtons();
+}
+
+void MainController::ToolbarClicked(int button) {
+    switch (button) {
+        case kButtonRun: StartRun(); break;
+        case kButtonStop: StopRun(); break;
+        default: break;  // the file and editing buttons arrive with their commands
+    }
+}
+
+void MainController::Choose(Command command) {
+    switch (command) {
+        case Command::CtrlRun: StartRun(); break;
+        case Command::CtrlStop: StopRun(); break;
+        default: break;  // the file, editing and settings commands arrive later
+    }
+}
+
+MainViewModel MainController::View() const {
+    MainViewModel view = vm_;
+    view.toolbarEnabled[kButtonSave] = script_.Modified();
+    const ScriptNode* current = script_.CurrentNode();
+    view.selectedKey = current ? current->key : std::string();
+    view.selectionSerial = script_.SelectionSerial();
+    view.treeRevision = script_.Tree().Revision();
+    return view;
+}
+
+}  // namespace tavo

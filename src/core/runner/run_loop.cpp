@@ -1,0 +1,91 @@
+#include "core/runner/run_loop.h"
+
+#include <string>
+#include <vector>
+
+namespace tavo {
+
+std::int64_t RunLoop::NowWholeSeconds() {
+    return (clock_.MonotonicMilliseconds() + 500) / 1000;
+}
+
+bool RunLoop::PauseStillRunning() {
+    const double now = static_cast<double>(clock_.MonotonicMilliseconds()) / 1000.0;
+    return now - static_cast<double>(*state_.PauseStart) < script_.Current().pPause;
+}
+
+int RunLoop::JumpIndex(const std::string& field) const {
+    const std::string key = KeyOf(field);
+    if (key.empty()) return 0;
+    return script_.Tree().IndexOf(script_.Tree().Find(key));
+}
+
+int RunLoop::NextOnSuccess(const ScriptNode& node, bool hadChild) {
+    const ScriptTree& tree = script_.Tree();
+    if (const int jump = JumpIndex(script_.Current().pYesNext)) return jump;
+    if (hadChild && !node.children.empty()) return tree.IndexOf(node.children.front());
+    if (const ScriptNode* next = tree.NextSibling(&node)) return tree.IndexOf(next);
+    if (node.parent) return tree.IndexOf(node.parent);
+    return 0;  // the last top-level Instruction: the pass ends
+}
+
+int RunLoop::NextOnFailure(const ScriptNode& node) const {
+    const ScriptTree& tree = script_.Tree();
+    if (const int jump = JumpIndex(script_.Current().pNotNext)) return jump;
+    if (const ScriptNode* next = tree.NextSibling(&node)) return tree.IndexOf(next);
+    if (node.parent) return tree.IndexOf(node.parent);
+    return 1;
+}
+
+void RunLoop::RunStep(const TargetSource& target, const RunningFlag& running) {
+    if (state_.PauseStart && PauseStillRunning()) return;
+
+    ScriptTree& tree = script_.Tree();
+    std::vector<bool> visited(static_cast<std::size_t>(tree.Count()) + 1, false);
+    for (;;) {
+        state_.PauseStart.reset();
+        if (state_.CurrentIndex == state_.LoadedIndex) {
+            state_.CurrentIndex = 1;
+            return;
+        }
+        // The tree may have changed under the run: an index beyond it means node 1.
+        if (state_.CurrentIndex < 1 || state_.CurrentIndex > tree.Count()) state_.CurrentIndex = 1;
+        ScriptNode* node = tree.NodeAt(state_.CurrentIndex);
+        if (!node) return;  // empty Script: nothing to do
+        const auto at = static_cast<std::size_t>(state_.CurrentIndex);
+        if (at >= visited.size()) visited.resize(at + 1, false);
+        if (visited[at]) break;
+        visited[at] = true;
+
+        state_.LoadedIndex = state_.CurrentIndex;
+        script_.SelectInstruction(node);
+        const std::string key = node->key;
+        const bool hadChild = !node->children.empty();
+        const bool ok = executor_.ExecuteInstruction(script_.Current(), target());
+
+        // Events ran during the execution; the node may be gone since.
+        node = tree.Find(key);
+        const std::int16_t pause = script_.Current().pPause;
+        if (!node) {
+            state_.CurrentIndex = 1;
+        } else if (ok) {
+            const int next = NextOnSuccess(*node, hadChild);
+            if (next == 0) {
+                if (pause > 0) state_.PauseStart = NowWholeSeconds();
+                state_.CurrentIndex = 1;
+                break;
+            }
+            state_.CurrentIndex = static_cast<std::int16_t>(next);
+            if (pause > 0) {
+                state_.PauseStart = NowWholeSeconds();
+                break;
+            }
+        } else {
+            state_.CurrentIndex = static_cast<std::int16_t>(NextOnFailure(*node));
+        }
+        pump_.ProcessPendingEvents();
+    }
+    if (!running()) script_.SelectInstruction(tree.NodeAt(state_.CurrentIndex));
+}
+
+}  // namespace tavo

@@ -1,0 +1,53 @@
+#pragma once
+// Walks the Script from Instruction to Instruction by outcome, jumps and pauses.
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "core/model/script_state.h"
+#include "core/runner/instruction_executor.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+
+namespace tavo {
+
+struct RunState {
+    std::int16_t CurrentIndex = 0;  // node index of the next Instruction; 0 = not positioned
+    std::int16_t LoadedIndex = 0;   // node index of the Instruction executed last
+    // Whole monotonic seconds at which the running pause began; empty = no pause.
+    // Monotonic rather than time of day, so a pause across midnight still ends.
+    std::optional<std::int64_t> PauseStart;
+};
+
+class RunLoop {
+public:
+    using TargetSource = std::function<ExecutionTarget()>;
+    using RunningFlag = std::function<bool()>;
+
+    RunLoop(ScriptState& script, InstructionExecutor& executor, Clock& clock, EventPump& pump)
+        : script_(script), executor_(executor), clock_(clock), pump_(pump) {}
+
+    RunState& State() { return state_; }
+    const RunState& State() const { return state_; }
+    void Restart() { state_ = RunState{}; }
+
+    // One step against the target `target()` names at the time of each Instruction.
+    // `running` is asked after the step: a run stopped meanwhile reselects the next node.
+    void RunStep(const TargetSource& target, const RunningFlag& running);
+
+private:
+    bool PauseStillRunning();
+    // Index of the node a jump field names, or 0 when blank or naming no node.
+    int JumpIndex(const std::string& field) const;
+    int NextOnSuccess(const ScriptNode& node, bool hadChild);
+    int NextOnFailure(const ScriptNode& node) const;
+    std::int64_t NowWholeSeconds();
+
+    ScriptState& script_;
+    InstructionExecutor& executor_;
+    Clock& clock_;
+    EventPump& pump_;
+    RunState state_;
+};
+
+}  // namespace tavo
