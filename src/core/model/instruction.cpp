@@ -60,4 +60,10 @@ bool IsNonEmptyInstruction(const Instruction& in, bool hasCurrentNode) {
 
 std::string KeyOf(const std::string& field) { return std::string(TrimSpaces(field)); }
 
+std::string NodeKeyFor(int n) {
+    std::string key("L");
+    key += std::to_string(n);
+    return key;
+}
+
 }  // namespace tavo

@@ -46,6 +46,9 @@ void ParseTag(Instruction& instruction, const std::string& tag, const std::strin
 // picture only counts while there is a current node.
 bool IsNonEmptyInstruction(const Instruction& instruction, bool hasCurrentNode);
 
+// The node key for number n: "L" and the decimal number.
+std::string NodeKeyFor(int n);
+
 // The key used by a text field, trimmed of its padding.
 std::string KeyOf(const std::string& field);
 

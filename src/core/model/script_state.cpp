@@ -29,7 +29,7 @@ void ScriptState::ClearInstruction() {
 
 std::int16_t ScriptState::NextKeyNumber() const {
     for (int n = 1; n < std::numeric_limits<std::int16_t>::max(); ++n)
-        if (!tree_.Find("L" + std::to_string(n))) return static_cast<std::int16_t>(n);
+        if (!tree_.Find(NodeKeyFor(n))) return static_cast<std::int16_t>(n);
     return std::numeric_limits<std::int16_t>::max();
 }
 

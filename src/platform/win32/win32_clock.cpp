@@ -1,0 +1,17 @@
+#include "platform/win32/win32_clock.h"
+
+#include <windows.h>
+
+namespace tavo {
+
+LocalDateTime Win32Clock::Now() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+std::int64_t Win32Clock::MonotonicMilliseconds() {
+    return static_cast<std::int64_t>(GetTickCount64());
+}
+
+}  // namespace tavo
