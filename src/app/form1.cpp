@@ -1,0 +1,170 @@
+#include "app/form1.h"
+
+#include <exception>
+#include <utility>
+
+#include "app/control_ids.h"
+#include "app/form1_layout.h"
+#include "app/main_menu.h"
+#include "app/toolbar1.h"
+#include "core/version.h"
+
+namespace tavo {
+namespace {
+
+constexpr UINT kTimer1Interval = 1000;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+ProductInfo Product() {
+    return {TAVO_PRODUCT_NAME, TAVO_VERSION_MAJOR, TAVO_VERSION_MINOR, TAVO_VERSION_PATCH};
+}
+
+void Report(const char* what) {
+    OutputDebugStringA("Tavo: event handler failed: ");
+    OutputDebugStringA(what);
+    OutputDebugStringA("\n");
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance)
+    : instance_(instance),
+      controller_(ControllerServices{windows_, clock_, pump_, messages_, executor_}, Product()) {
+    pump_.SetBeforePumping([this] { Render(); });
+}
+
+bool Form1::Create() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = TAVO_MAIN_WINDOW_CLASS;
+    if (!RegisterClassExW(&wc)) return false;
+
+    HMENU menu = CreateMainMenu();
+    const POINT origin = WorkAreaOrigin();
+    CreateWindowExW(0, TAVO_MAIN_WINDOW_CLASS, TAVO_MAIN_WINDOW_TITLE, kStyle, origin.x, origin.y,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance_, this);
+    if (window_) return true;
+    if (IsMenu(menu)) DestroyMenu(menu);  // not yet handed to a window that then failed
+    return false;
+}
+
+void Form1::Show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Form1*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    // No exception may unwind through the system's code that called us.
+    try {
+        return self->Handle(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        Report(e.what());
+    } catch (...) {
+        Report("unknown exception");
+    }
+    return message == WM_CREATE ? -1 : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate() ? 0 : -1;
+        case WM_TIMER:
+            if (wParam != IDT_TIMER1) break;
+            controller_.RunTick();
+            Render();
+            return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            KillTimer(window_, IDT_TIMER1);
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        case WM_NCDESTROY: {
+            const HWND window = std::exchange(window_, nullptr);
+            view_.Detach();
+            messages_.SetOwner(nullptr);
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool Form1::OnCreate() {
+    if (!CreateForm1Controls(window_, instance_, controls_)) return false;
+    const UINT dpi = GetDpiForWindow(window_);
+    resources_.Apply(controls_, dpi);
+    LayOutControls(controls_, dpi);
+    SizeMainWindow(window_, dpi, WorkAreaOrigin());
+    messages_.SetOwner(window_);
+    view_.Attach(window_, controls_);
+    controller_.Startup();
+    Render();
+    return SetTimer(window_, IDT_TIMER1, kTimer1Interval, nullptr) != 0;
+}
+
+void Form1::OnCommand(int id) {
+    if (const auto button = ToolbarButtonOf(id)) {
+        controller_.ToolbarClicked(*button);
+    } else if (const auto command = MenuCommand(id)) {
+        controller_.Choose(*command);
+    } else {
+        return;
+    }
+    Render();
+}
+
+void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    resources_.Apply(controls_, dpi);
+    LayOutControls(controls_, dpi);
+    SizeMainWindow(window_, dpi, POINT{suggested.left, suggested.top});
+}
+
+LRESULT Form1::OnControlColour(HDC dc, HWND control) {
+    COLORREF colour = 0;
+    if (control == controls_.pimage) {
+        colour = kPimageColour;
+    } else if (control == controls_.pict2) {
+        colour = kPict2Colour;
+    } else if (control == controls_.journal && IsWindowEnabled(control)) {
+        colour = GetSysColor(COLOR_WINDOW);  // a read-only log still reads as a text box
+    } else {
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
+    }
+    // The stock DC brush takes the colour from the DC: nothing to create or release.
+    SetBkColor(dc, colour);
+    SetDCBrushColor(dc, colour);
+    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+}
+
+bool Form1::OnSetCursor(HWND under, UINT hitTest) {
+    if (under != controls_.pict2 || hitTest != HTCLIENT) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    return true;
+}
+
+void Form1::Render() { view_.Render(controller_.View(), controller_.Script().Tree()); }
+
+}  // namespace tavo

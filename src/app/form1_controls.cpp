@@ -1,0 +1,41 @@
+#include "app/form1_controls.h"
+
+#include <commctrl.h>
+
+#include "app/control_ids.h"
+#include "app/toolbar1.h"
+
+namespace tavo {
+namespace {
+
+HWND Child(HWND parent, HINSTANCE instance, int id, const wchar_t* className, DWORD style,
+           DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                           nullptr);
+}
+
+}  // namespace
+
+bool CreateForm1Controls(HWND parent, HINSTANCE instance, Form1Controls& c) {
+    // The bar overlaps the edges of the tree and the log and must lie above them; the
+    // first child made is the top of the z-order. SS_NOTIFY lets the bar take the mouse
+    // (its pointer now, its dragging later).
+    c.pict2 = Child(parent, instance, IDC_PICT2, WC_STATICW, SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS);
+    c.toolbar1 = CreateToolbar1(parent, instance);
+    c.pimage = Child(parent, instance, IDC_PIMAGE, WC_STATICW, SS_LEFT);
+    c.label1 = Child(parent, instance, IDC_LABEL1, WC_STATICW,
+                     SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX);
+    c.infoTree = Child(parent, instance, IDC_INFOTREE, WC_TREEVIEWW,
+                       WS_TABSTOP | WS_CLIPSIBLINGS | TVS_HASLINES | TVS_HASBUTTONS |
+                           TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS,
+                       WS_EX_CLIENTEDGE);
+    c.journal = Child(parent, instance, IDC_JOURNAL, WC_EDITW,
+                      WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | ES_MULTILINE | ES_READONLY |
+                          ES_AUTOVSCROLL,
+                      WS_EX_CLIENTEDGE);
+    if (c.journal) SendMessageW(c.journal, EM_SETLIMITTEXT, 0, 0);  // the log is never trimmed
+    return c.toolbar1 && c.pimage && c.label1 && c.infoTree && c.journal && c.pict2;
+}
+
+}  // namespace tavo

@@ -1,0 +1,23 @@
+#pragma once
+// The child controls of the main window.
+#include <windows.h>
+
+namespace tavo {
+
+struct Form1Controls {
+    HWND toolbar1 = nullptr;
+    HWND pimage = nullptr;  // picture buffer: shows the captured block later
+    HWND label1 = nullptr;  // window-count status
+    HWND infoTree = nullptr;
+    HWND journal = nullptr;
+    HWND pict2 = nullptr;  // the bar between tree and log
+};
+
+// Creates the controls unplaced; false when one of them could not be made.
+bool CreateForm1Controls(HWND parent, HINSTANCE instance, Form1Controls& controls);
+
+// Background colours of the painted statics (0x00BBGGRR).
+inline constexpr COLORREF kPimageColour = 0x80FF80;
+inline constexpr COLORREF kPict2Colour = 0xF9E7DD;
+
+}  // namespace tavo

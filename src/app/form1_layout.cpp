@@ -1,0 +1,80 @@
+#include "app/form1_layout.h"
+
+#include <algorithm>
+
+namespace tavo {
+namespace {
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+constexpr int kClientWidth = 9870;
+constexpr int kClientHeight = 7800;  // the tree and log end at 7470; a banner line goes below
+
+constexpr TwipsRect kToolbar1{0, 0, 6000, 450};
+constexpr TwipsRect kPimage{6075, 45, 180, 180};
+constexpr TwipsRect kLabel1{6345, 0, kClientWidth - 6345, 450};
+constexpr TwipsRect kInfoTree{0, 450, 6720, 7020};
+constexpr TwipsRect kPict2{6675, 480, 150, 7020};
+constexpr TwipsRect kJournal{6735, 450, 3150, 7020};
+
+int Px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+// Edges are converted rather than sizes, so neighbouring controls meet without gaps.
+RECT ToPixels(const TwipsRect& r, UINT dpi) {
+    return {Px(r.left, dpi), Px(r.top, dpi), Px(r.left + r.width, dpi),
+            Px(r.top + r.height, dpi)};
+}
+
+void Place(HWND control, const TwipsRect& twips, UINT dpi) {
+    const RECT r = ToPixels(twips, dpi);
+    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+// The bar lies over the log's left edge; keep the first characters clear of it.
+void KeepLogTextClearOfBar(HWND journal, UINT dpi) {
+    const int covered = ToPixels(kPict2, dpi).right - ToPixels(kJournal, dpi).left;
+    const int margin = std::max(covered, 0) + Px(30, dpi);
+    SendMessageW(journal, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(margin, 0));
+}
+
+}  // namespace
+
+void LayOutControls(const Form1Controls& c, UINT dpi) {
+    Place(c.toolbar1, kToolbar1, dpi);
+    Place(c.pimage, kPimage, dpi);
+    Place(c.label1, kLabel1, dpi);
+    Place(c.infoTree, kInfoTree, dpi);
+    Place(c.journal, kJournal, dpi);
+    Place(c.pict2, kPict2, dpi);
+    KeepLogTextClearOfBar(c.journal, dpi);
+}
+
+void SizeMainWindow(HWND window, UINT dpi, POINT origin) {
+    const int width = Px(kClientWidth, dpi);
+    const int height = Px(kClientHeight, dpi);
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             GetMenu(window) != nullptr,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+    int outerWidth = frame.right - frame.left;
+    int outerHeight = frame.bottom - frame.top;
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window, nullptr, origin.x, origin.y, outerWidth, outerHeight, flags);
+    // A menu bar that wraps onto two lines takes more than the estimate; correct for it.
+    RECT client{};
+    GetClientRect(window, &client);
+    outerWidth += width - client.right;
+    outerHeight += height - client.bottom;
+    SetWindowPos(window, nullptr, origin.x, origin.y, outerWidth, outerHeight, flags);
+}
+
+POINT WorkAreaOrigin() {
+    RECT work{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return {0, 0};
+    return {work.left, work.top};
+}
+
+}  // namespace tavo

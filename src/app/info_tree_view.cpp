@@ -1,0 +1,67 @@
+#include "app/info_tree_view.h"
+
+#include <unordered_set>
+
+#include "app/app_images.h"
+#include "platform/win32/code_page.h"
+
+namespace tavo {
+namespace {
+
+HTREEITEM InsertNode(HWND tree, HTREEITEM parent, const ScriptNode& node) {
+    const std::wstring caption = Utf8ToWide(node.caption);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.pszText = const_cast<wchar_t*>(caption.c_str());
+    insert.item.iImage = insert.item.iSelectedImage = TreeImageIndex(node.icon);
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+}  // namespace
+
+bool InfoTreeView::IsExpanded(HTREEITEM item) const {
+    const LRESULT state =
+        SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED);
+    return (state & TVIS_EXPANDED) != 0;
+}
+
+void InfoTreeView::Rebuild(const ScriptTree& tree) {
+    std::unordered_set<std::string> expanded;
+    for (const auto& [key, item] : items_)
+        if (IsExpanded(item)) expanded.insert(key);
+
+    SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
+    items_.clear();
+    SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    // Pre-order puts every parent before its children, in display order.
+    for (const ScriptNode* node : tree.PreOrder()) {
+        const HTREEITEM parent = node->parent ? items_.at(node->parent->key) : TVI_ROOT;
+        items_[node->key] = InsertNode(tree_, parent, *node);
+    }
+    for (const std::string& key : expanded) {
+        auto found = items_.find(key);
+        if (found != items_.end())
+            SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(found->second));
+    }
+    SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_, nullptr, TRUE);
+}
+
+void InfoTreeView::Select(const std::string& key) {
+    const auto found = items_.find(key);
+    const HTREEITEM item = found == items_.end() ? nullptr : found->second;
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    if (item) SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+}
+
+void InfoTreeView::SetEditable(bool editable) {
+    LONG_PTR style = GetWindowLongPtrW(tree_, GWL_STYLE);
+    style = editable ? (style | TVS_EDITLABELS) & ~static_cast<LONG_PTR>(TVS_DISABLEDRAGDROP)
+                     : (style & ~static_cast<LONG_PTR>(TVS_EDITLABELS)) | TVS_DISABLEDRAGDROP;
+    SetWindowLongPtrW(tree_, GWL_STYLE, style);
+}
+
+}  // namespace tavo

@@ -1,0 +1,34 @@
+#pragma once
+// InfoTree: a picture of the core's Script tree. It is rebuilt from the tree, never read
+// back; selection is applied from the view-model.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <unordered_map>
+
+#include "core/model/script_tree.h"
+
+namespace tavo {
+
+class InfoTreeView {
+public:
+    void Attach(HWND tree) { tree_ = tree; }
+    HWND Handle() const { return tree_; }
+
+    // Replaces all items with the nodes of `tree`; nodes that were expanded stay so.
+    void Rebuild(const ScriptTree& tree);
+    // Selects the node with `key` and scrolls it into view; an empty or unknown key
+    // leaves no node selected.
+    void Select(const std::string& key);
+    // In-place caption editing and dragging of nodes.
+    void SetEditable(bool editable);
+
+private:
+    bool IsExpanded(HTREEITEM item) const;
+
+    HWND tree_ = nullptr;
+    std::unordered_map<std::string, HTREEITEM> items_;
+};
+
+}  // namespace tavo
