@@ -25,6 +25,8 @@ public:
     virtual WindowHandle WindowFromPoint(int x, int y) = 0;
     // The desktop's icon list (never a target); 0 when there is none.
     virtual WindowHandle DesktopIconList() = 0;
+    // The desktop (root) window itself; where no shell covers it, it lies under the probes.
+    virtual WindowHandle DesktopWindow() = 0;
     virtual ScreenRect WindowRect(WindowHandle window) = 0;
     virtual std::string ClassName(WindowHandle window) = 0;
     virtual WindowHandle Parent(WindowHandle window) = 0;

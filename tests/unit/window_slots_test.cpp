@@ -197,8 +197,12 @@ TEST_F(WindowSlotsTest, KeywordIsMatchedAgainstTheTopLevelTitle) {
     EXPECT_EQ(Held(), (std::vector<WindowHandle>{3}));
 }
 
-TEST_F(WindowSlotsTest, DesktopIconListNeverQualifies) {
+TEST_F(WindowSlotsTest, TheDesktopNeverQualifies) {
     settings.FlashMode = false;
+    windows.Add(8, 0, 0, 1920, 1080, "#32769");
+    windows.desktopWindow = 8;
+    Tick();
+    EXPECT_EQ(slots.WindowCount(), 0);
     windows.Add(9, 0, 0, 1920, 1080, "SysListView32");
     windows.desktopList = 9;
     Tick();

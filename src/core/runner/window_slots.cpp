@@ -60,7 +60,11 @@ void WindowSlots::VisitSlot(int s, const DiscoverySettings& settings, WindowQuer
 
 bool WindowSlots::Qualifies(WindowHandle w, const DiscoverySettings& settings,
                             WindowQueries& windows) {
-    if (w == 0 || w == windows.DesktopIconList() || windows.IsOwnWindow(w)) return false;
+    // The desktop is never a target: its icon list where a shell covers it, the bare
+    // desktop window where none does.
+    if (w == 0 || w == windows.DesktopIconList() || w == windows.DesktopWindow() ||
+        windows.IsOwnWindow(w))
+        return false;
     const ScreenRect r = windows.WindowRect(w);
     if (r.Width() < settings.MinWidth || r.Height() < settings.MinHeight) return false;
     if (settings.FlashMode && !IsPluginClass(windows.ClassName(w))) return false;

@@ -31,6 +31,8 @@ WindowHandle Win32WindowQueries::DesktopIconList() {
     return ToHandle(FindWindowExA(view, nullptr, "SysListView32", nullptr));
 }
 
+WindowHandle Win32WindowQueries::DesktopWindow() { return ToHandle(GetDesktopWindow()); }
+
 ScreenRect Win32WindowQueries::WindowRect(WindowHandle window) {
     RECT r{};
     if (!GetWindowRect(ToHwnd(window), &r)) return {};

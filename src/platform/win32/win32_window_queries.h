@@ -10,6 +10,7 @@ public:
     bool Exists(WindowHandle window) override;
     WindowHandle WindowFromPoint(int x, int y) override;
     WindowHandle DesktopIconList() override;
+    WindowHandle DesktopWindow() override;
     ScreenRect WindowRect(WindowHandle window) override;
     std::string ClassName(WindowHandle window) override;
     WindowHandle Parent(WindowHandle window) override;

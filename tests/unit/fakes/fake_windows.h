@@ -23,6 +23,7 @@ public:
     ScreenSize screen{1920, 1080};
     std::map<WindowHandle, FakeWindow> windows;
     WindowHandle desktopList = 0;
+    WindowHandle desktopWindow = 0;
     std::vector<std::pair<int, int>> probes;
 
     // Adds a top-level window covering [left, left + width) × [top, top + height).
@@ -48,6 +49,7 @@ public:
         return 0;
     }
     WindowHandle DesktopIconList() override { return desktopList; }
+    WindowHandle DesktopWindow() override { return desktopWindow; }
     ScreenRect WindowRect(WindowHandle w) override { return Find(w).rect; }
     std::string ClassName(WindowHandle w) override { return Find(w).className; }
     WindowHandle Parent(WindowHandle w) override { return Find(w).parent; }
