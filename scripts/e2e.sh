@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Runs the Windows unit tests (tavo_tests.exe) and the end-to-end tests (tavo_e2e.exe)
+# of a Windows build tree under Wine, on a virtual display, in a fresh Wine prefix.
+#
+#   scripts/e2e.sh BUILD_DIR [ARGS FOR tavo_e2e.exe, e.g. --gtest_filter=TavoRun.*]
+#
+# E2E_ONLY=1 skips the unit tests; WINE_KEEP_PREFIX=1 keeps the prefix and work folder.
+# Exits non-zero when anything fails or a suite does not finish in time.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh"
+
+UNIT_TIMEOUT=${UNIT_TIMEOUT:-120}
+E2E_TIMEOUT=${E2E_TIMEOUT:-150}
+
+usage() { echo "usage: $0 BUILD_DIR [tavo_e2e.exe arguments...]" >&2; exit 2; }
+
+require_exes() {
+    local missing=0 f
+    for f in "$@"; do
+        if [ ! -f "$f" ]; then
+            echo "e2e: missing $f (build the Windows targets first)" >&2
+            missing=1
+        fi
+    done
+    return $missing
+}
+
+# Runs one gtest program with a time limit, keeping its output for the summary.
+run_suite() {
+    local name=$1 limit=$2 out=$3
+    shift 3
+    echo "=== $name ==="
+    local status=0
+    wine_run timeout -k 5 "$limit" wine "$@" 2>&1 | tee "$out" || status=$?
+    [ "$status" -eq 124 ] && echo "e2e: $name did not finish within ${limit}s" | tee -a "$out"
+    return "$status"
+}
+
+summary_of() {
+    local name=$1 out=$2
+    echo "--- $name:"
+    grep -E '^\[  (PASSED|FAILED|SKIPPED) +\]|tests? ran|did not finish' "$out" || echo "    (no gtest summary)"
+}
+
+inner() {
+    local build=$1
+    shift
+    trap wine_cleanup EXIT
+    trap 'exit 130' INT TERM
+    wine_fresh_prefix "$build"
+    wine_server_start
+
+    local work="$WINE_RUN_PREFIX/e2e-work"
+    mkdir -p "$work/app"
+    # tavo.exe runs from a folder of its own: it looks there for the last Script and
+    # writes files there, which must not leak from the build tree or between runs.
+    cp "$build/src/app/tavo.exe" "$work/app/"
+    export TAVO_EXE PRACTICE_TARGET_EXE E2E_WORKDIR
+    TAVO_EXE=$(wine_path "$work/app/tavo.exe")
+    PRACTICE_TARGET_EXE=$(wine_path "$build/tests/e2e/practice_target.exe")
+    E2E_WORKDIR=$(wine_path "$work")
+
+    local unit_status=0 e2e_status=0
+    if [ -z "${E2E_ONLY:-}" ]; then
+        run_suite "unit tests (Windows build)" "$UNIT_TIMEOUT" "$work/unit.out" \
+            "$build/tests/unit/tavo_tests.exe" || unit_status=$?
+    fi
+    run_suite "end-to-end tests" "$E2E_TIMEOUT" "$work/e2e.out" \
+        "$build/tests/e2e/tavo_e2e.exe" "$@" || e2e_status=$?
+
+    echo "=== summary ==="
+    [ -z "${E2E_ONLY:-}" ] && summary_of "unit tests" "$work/unit.out"
+    summary_of "end-to-end tests" "$work/e2e.out"
+    if [ "$unit_status" -ne 0 ] || [ "$e2e_status" -ne 0 ]; then
+        echo "e2e: FAILED (unit exit $unit_status, e2e exit $e2e_status)"
+        return 1
+    fi
+    echo "e2e: all passed"
+}
+
+main() {
+    [ $# -ge 1 ] || usage
+    local build
+    build=$(cd "$1" && pwd) || usage
+    shift
+    wine_env_setup
+    require_exes "$build/tests/unit/tavo_tests.exe" "$build/tests/e2e/tavo_e2e.exe" \
+        "$build/tests/e2e/practice_target.exe" "$build/src/app/tavo.exe"
+    if [ -z "${E2E_INNER:-}" ]; then
+        E2E_INNER=1 wine_with_display bash "${BASH_SOURCE[0]}" "$build" "$@"
+    else
+        inner "$build" "$@"
+    fi
+}
+
+main "$@"

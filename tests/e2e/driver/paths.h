@@ -1,0 +1,21 @@
+#pragma once
+// Where the programs under test are. The runner script (scripts/e2e.sh) sets the
+// variables; without them the exes are taken from the build tree this test exe sits in.
+//   TAVO_EXE             tavo.exe      (default: <this dir>\..\..\src\app\tavo.exe)
+//   PRACTICE_TARGET_EXE  practice_target.exe (default: <this dir>\practice_target.exe)
+//   E2E_WORKDIR          scratch folder for logs (default: %TEMP%\tavo-e2e)
+#include <string>
+
+namespace e2e {
+
+std::wstring TavoExePath();
+std::wstring PracticeTargetExePath();
+std::wstring WorkDir();  // created if missing
+
+std::wstring DirectoryOf(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+// A file name in the work folder that no earlier call of this process returned.
+std::wstring FreshWorkFile(const std::wstring& stem, const std::wstring& extension);
+std::string ReadWholeFile(const std::wstring& path);  // shared read; "" if unreadable
+
+}  // namespace e2e

@@ -1,0 +1,54 @@
+#include "driver/pixels.h"
+
+#include <cmath>
+
+namespace e2e {
+
+namespace {
+
+int Brightness(COLORREF c) {
+    return static_cast<int>(std::lround(0.299 * GetRValue(c) + 0.587 * GetGValue(c) + 0.114 * GetBValue(c)));
+}
+
+}  // namespace
+
+std::string FingerprintOf(HDC dc, int left, int top) {
+    int samples[36];
+    int n = 0, lo = 255, hi = 0;
+    for (int x = 0; x < 12; x += 2) {  // x outer, y inner, as recognition reads them
+        for (int y = 0; y < 12; y += 2) {
+            const int b = Brightness(GetPixel(dc, left + x, top + y));
+            samples[n++] = b;
+            lo = b < lo ? b : lo;
+            hi = b > hi ? b : hi;
+        }
+    }
+    if (lo == 255 || hi == 0 || lo == hi) return {};
+    const double threshold = std::nearbyint((hi - lo) * 3.0 / 5.0 + lo);
+    std::string print;
+    for (int b : samples) print += b < threshold ? '0' : '1';
+    return print;
+}
+
+std::string ScreenFingerprint(HWND window, POINT c) {
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 12, 12);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, 12, 12, screen, c.x - 6, c.y - 6, SRCCOPY);
+    const std::string print = FingerprintOf(memory, 0, 0);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return print;
+}
+
+COLORREF ScreenPixel(HWND window, POINT p) {
+    HDC screen = GetDC(window);
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(window, screen);
+    return colour;
+}
+
+}  // namespace e2e

@@ -1,0 +1,20 @@
+#pragma once
+// Reading a 12 x 12 block of a window's drawing and reducing it to the 36-character
+// fingerprint that recognition uses: "0" dark, "1" light, "" without contrast.
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Block whose top-left pixel is (left, top) in the DC.
+std::string FingerprintOf(HDC dc, int left, int top);
+
+// Block centred on a client point of a window, copied from the screen (the window must
+// be uncovered there).
+std::string ScreenFingerprint(HWND window, POINT clientCentre);
+
+// The colour of one client pixel on the screen.
+COLORREF ScreenPixel(HWND window, POINT clientPoint);
+
+}  // namespace e2e

@@ -1,0 +1,85 @@
+#include "driver/process.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "driver/text.h"
+
+namespace e2e {
+
+std::wstring QuoteArgument(const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
+    std::wstring out = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count only in front of a quote: there they must be doubled.
+        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(backslashes * 2, L'\\');
+    return out + L"\"";
+}
+
+Process Process::Launch(const std::wstring& exe, const std::vector<std::wstring>& args, const std::wstring& workDir) {
+    std::wstring commandLine = QuoteArgument(exe);
+    for (const std::wstring& a : args) commandLine += L" " + QuoteArgument(a);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &si, &pi)) {
+        throw std::runtime_error("cannot start " + Narrow(exe) + ": error " + std::to_string(GetLastError()));
+    }
+    CloseHandle(pi.hThread);
+    Process p;
+    p.handle_ = pi.hProcess;
+    p.id_ = pi.dwProcessId;
+    return p;
+}
+
+Process::Process(Process&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        Release();
+        handle_ = std::exchange(other.handle_, nullptr);
+        id_ = std::exchange(other.id_, 0);
+    }
+    return *this;
+}
+
+Process::~Process() { Release(); }
+
+void Process::Release() {
+    if (!handle_) return;
+    Terminate();
+    CloseHandle(handle_);
+    handle_ = nullptr;
+    id_ = 0;
+}
+
+bool Process::Running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+bool Process::WaitForExit(DWORD timeoutMs) const {
+    return !handle_ || WaitForSingleObject(handle_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const {
+    DWORD code = 0;
+    if (!handle_ || !GetExitCodeProcess(handle_, &code)) return 0;
+    return code;
+}
+
+void Process::Terminate() {
+    if (!Running()) return;
+    TerminateProcess(handle_, 1);
+    WaitForExit(5000);
+}
+
+}  // namespace e2e

@@ -1,0 +1,42 @@
+#pragma once
+// A launched program. The handle is kept so that the program can always be ended, and
+// the destructor ends a program still running: a failed test leaves nothing behind.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+class Process {
+public:
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    ~Process();
+
+    // Throws std::runtime_error when the program cannot be started.
+    static Process Launch(const std::wstring& exe, const std::vector<std::wstring>& args,
+                          const std::wstring& workDir = L"");
+
+    bool Started() const { return handle_ != nullptr; }
+    bool Running() const;
+    DWORD Id() const { return id_; }
+    HANDLE Handle() const { return handle_; }
+    bool WaitForExit(DWORD timeoutMs) const;
+    DWORD ExitCode() const;  // STILL_ACTIVE while running
+    void Terminate();        // ends it if still running and waits briefly for the end
+
+private:
+    void Release();
+
+    HANDLE handle_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// One argument quoted for CreateProcess' command line (the MSVC runtime's rules).
+std::wstring QuoteArgument(const std::wstring& arg);
+
+}  // namespace e2e

@@ -1,0 +1,185 @@
+#include "practice_target/target_window.h"
+
+#include <cstdio>
+#include <cwchar>
+#include <cwctype>
+#include <memory>
+
+#include "practice_target/input_log.h"
+#include "practice_target/pattern.h"
+
+namespace practice {
+
+namespace {
+
+struct WindowState {
+    InputLog log;
+    std::wstring status = L"No input yet.";
+    unsigned count = 0;
+    bool quitOnDestroy = true;
+};
+
+WindowState* StateOf(HWND hwnd) { return reinterpret_cast<WindowState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+
+void OnInput(HWND hwnd, WindowState& state, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const std::string line = FormatInputLine(msg, wParam, lParam, ctrl, shift);
+    state.log.Write(line);
+    ++state.count;
+    // Mouse moves from the real pointer would make the status line flicker endlessly.
+    if (msg == WM_MOUSEMOVE) return;
+    state.status = L"Input " + std::to_wstring(state.count) + L": " + Widen(line);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    client.top = client.bottom - 32;
+    InvalidateRect(hwnd, &client, FALSE);
+}
+
+void Paint(HWND hwnd, HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const WindowState* state = StateOf(hwnd);
+    PaintPattern(dc, client, state ? state->status : std::wstring());
+}
+
+// WM_PRINT with the frame: the frame through DefWindowProc, the client area ourselves at
+// its offset inside the window, as Windows lays the two out.
+void Print(HWND hwnd, HDC dc, LPARAM flags) {
+    if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) return;
+    POINT offset{0, 0};
+    if (flags & PRF_NONCLIENT) {
+        DefWindowProcW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
+        RECT window;
+        GetWindowRect(hwnd, &window);
+        ClientToScreen(hwnd, &offset);
+        offset.x -= window.left;
+        offset.y -= window.top;
+    }
+    if (flags & PRF_CLIENT) {
+        POINT old;
+        OffsetViewportOrgEx(dc, offset.x, offset.y, &old);
+        Paint(hwnd, dc);
+        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+    }
+}
+
+LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WindowState* state = StateOf(hwnd);
+    if (state && IsLoggedMessage(msg)) OnInput(hwnd, *state, msg, wParam, lParam);
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        Paint(hwnd, dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        Paint(hwnd, reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_PRINT:
+        Print(hwnd, reinterpret_cast<HDC>(wParam), lParam);
+        return 0;
+    case WM_COMMAND:
+        if (state && HIWORD(wParam) == 0) state->log.Write("event=command id=" + std::to_string(LOWORD(wParam)));
+        return 0;
+    case WM_NCDESTROY:
+        if (state && state->quitOnDestroy) PostQuitMessage(0);
+        delete state;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+bool RegisterTargetClass(HINSTANCE instance, const std::wstring& name) {
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, name.c_str(), &wc)) return true;
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;  // no CS_DBLCLKS: two quick clicks log as two clicks
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = name.c_str();
+    return RegisterClassExW(&wc) != 0;
+}
+
+HMENU BuildMenu() {
+    HMENU popup = CreatePopupMenu();
+    AppendMenuW(popup, MF_STRING, kMenuCommandFirst, L"运行脚本(&R)");
+    AppendMenuW(popup, MF_STRING, kMenuCommandFirst + 1, L"停止运行(&T)");
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), L"控制(&C)");
+    return bar;
+}
+
+bool ParseInt(const wchar_t* text, int& value) {
+    wchar_t* end = nullptr;
+    const long v = std::wcstol(text, &end, 10);
+    if (end == text || *end != L'\0') return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+bool ApplyOption(const std::wstring& name, const wchar_t* value, TargetOptions& o) {
+    if (name == L"--title") o.title = value;
+    else if (name == L"--class") o.className = value;
+    else if (name == L"--log") o.logPath = value;
+    else if (name == L"--x") return ParseInt(value, o.x);
+    else if (name == L"--y") return ParseInt(value, o.y);
+    else if (name == L"--width") return ParseInt(value, o.width) && o.width > 0;
+    else if (name == L"--height") return ParseInt(value, o.height) && o.height > 0;
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, wchar_t** argv, TargetOptions& options, std::wstring& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring name = argv[i];
+        if (name == L"--menu") {
+            options.menu = true;
+            continue;
+        }
+        if (i + 1 >= argc || !ApplyOption(name, argv[i + 1], options)) {
+            error = L"bad or incomplete option: " + name;
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
+
+HWND CreateTargetWindow(HINSTANCE instance, const TargetOptions& o) {
+    if (!RegisterTargetClass(instance, o.className)) return nullptr;
+    auto state = std::make_unique<WindowState>();
+    if (!state->log.Open(o.logPath)) return nullptr;
+    state->quitOnDestroy = o.quitOnDestroy;
+    const int x = o.x != INT_MIN ? o.x : (GetSystemMetrics(SM_CXSCREEN) - o.width) / 2;
+    const int y = o.y != INT_MIN ? o.y : (GetSystemMetrics(SM_CYSCREEN) - o.height) / 2;
+    HWND hwnd = CreateWindowExW(0, o.className.c_str(), o.title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
+                                o.width, o.height, nullptr, o.menu ? BuildMenu() : nullptr, instance, nullptr);
+    if (!hwnd) return nullptr;
+    // Tracking limits may have bent the size on creation; insist on the requested one.
+    SetWindowPos(hwnd, nullptr, x, y, o.width, o.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    WindowState* raw = state.release();
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(raw));
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+    char ready[96];
+    std::snprintf(ready, sizeof ready, "event=ready hwnd=0x%llx pid=%lu",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)), GetCurrentProcessId());
+    raw->log.Write(ready);
+    return hwnd;
+}
+
+}  // namespace practice
