@@ -77,8 +77,11 @@ wine_fresh_prefix() {
     export WINE_RUN_PREFIX
 }
 
+# Starts the server and Wine's own services up front, detached from our output: a
+# service started by a test program would inherit its stdout and outlive it.
 wine_server_start() {
     wine_run wineserver -p 60
+    wine_run timeout 60 wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || wine_log "warm-up failed"
 }
 
 wine_display_usable() {

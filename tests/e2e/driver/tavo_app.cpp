@@ -42,7 +42,11 @@ std::vector<std::wstring> TavoApp::JournalLines() const { return SplitLines(Jour
 ToolbarButton TavoApp::Button(int n) const { return ReadToolbarButton(toolbar_, IDC_TOOLBAR_BUTTON_BASE + n); }
 bool TavoApp::ClickButton(int n) const { return ClickToolbarButton(toolbar_, IDC_TOOLBAR_BUTTON_BASE + n); }
 
-void TavoApp::ChooseRun() const { ChooseMenuItem(main_, L'c', L'r'); }
-void TavoApp::ChooseStop() const { ChooseMenuItem(main_, L'c', L't'); }
+bool TavoApp::ChooseRun(std::chrono::milliseconds openTimeout) const {
+    return ChooseMenuItem(main_, L'c', L'r', openTimeout);
+}
+bool TavoApp::ChooseStop(std::chrono::milliseconds openTimeout) const {
+    return ChooseMenuItem(main_, L'c', L't', openTimeout);
+}
 
 }  // namespace e2e

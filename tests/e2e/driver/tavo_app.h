@@ -3,6 +3,7 @@
 // src/app/control_ids.h, read and driven only from outside.
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,9 @@ public:
     ToolbarButton Button(int n) const;
     bool ClickButton(int n) const;
 
-    void ChooseRun() const;   // 控制(&C) → 运行脚本(&R)
-    void ChooseStop() const;  // 控制(&C) → 停止运行(&T)
+    // 控制(&C) → 运行脚本(&R) / 停止运行(&T); false when 控制(&C) did not open in time.
+    bool ChooseRun(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
+    bool ChooseStop(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
 
 private:
     Process process_;
