@@ -44,10 +44,11 @@ wine_make_template() {
     tmp="$dir.tmp.$$"
     rm -rf "$tmp"
     wine_log "creating Wine prefix template (once per build tree, ~10 s)"
-    WINEPREFIX="$tmp" wine_run timeout 120 wineboot -i >/dev/null 2>&1 || { wine_log "wineboot failed"; return 1; }
+    WINEPREFIX="$tmp" wine_run timeout 120 wineboot -i >/dev/null 2>&1 ||
+        { wine_log "wineboot failed"; rm -rf "$tmp"; return 1; }
     # Without a window manager every hide or destroy stalls 2 s unless windows are unmanaged.
     WINEPREFIX="$tmp" wine_run timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
-        { wine_log "registry setting failed"; return 1; }
+        { wine_log "registry setting failed"; rm -rf "$tmp"; return 1; }
     wine_server_wait "$tmp"
     touch "$tmp/$WINE_TEMPLATE_STAMP"
     rm -rf "$dir"

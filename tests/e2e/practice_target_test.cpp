@@ -49,14 +49,14 @@ std::string Join(const std::vector<std::string>& lines) {
 }
 
 TEST_F(PracticeTargetTest, WindowHasExactlyTheRequestedRectangleClassAndTitle) {
-    TargetSpec spec;
-    spec.title = L"Target \u00c4 目标";
-    spec.className = L"TavoPlainTarget";
-    spec.x = 123;
-    spec.y = 77;
-    spec.width = 640;
-    spec.height = 480;
-    target.Start(spec);
+    TargetSetup setup;
+    setup.title = L"Target \u00c4 目标";
+    setup.className = L"TavoPlainTarget";
+    setup.x = 123;
+    setup.y = 77;
+    setup.width = 640;
+    setup.height = 480;
+    target.Start(setup);
 
     const RECT r = WindowRectOf(target.Window());
     EXPECT_EQ(r.left, 123);
@@ -64,7 +64,7 @@ TEST_F(PracticeTargetTest, WindowHasExactlyTheRequestedRectangleClassAndTitle) {
     EXPECT_EQ(r.right - r.left, 640);
     EXPECT_EQ(r.bottom - r.top, 480);
     EXPECT_EQ(ClassNameOf(target.Window()), L"TavoPlainTarget");
-    EXPECT_EQ(Narrow(TextOrMarker(target.Window())), Narrow(spec.title));
+    EXPECT_EQ(Narrow(TextOrMarker(target.Window())), Narrow(setup.title));
 
     const std::vector<std::string> lines = target.LogLines();
     ASSERT_FALSE(lines.empty());
@@ -96,7 +96,7 @@ std::vector<std::string> WithoutMoves(const std::vector<std::string>& lines) {
 }
 
 TEST_F(PracticeTargetTest, LogsPostedMouseKeyAndHotKeyMessagesInOrder) {
-    target.Start(TargetSpec::Centred(L"TavoPlainTarget", 800, 600));
+    target.Start(TargetSetup::Centred(L"TavoPlainTarget", 800, 600));
     HWND w = target.Window();
     // None of these makes TranslateMessage add a character of its own.
     PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 150));
@@ -123,7 +123,7 @@ TEST_F(PracticeTargetTest, LogsPostedMouseKeyAndHotKeyMessagesInOrder) {
 }
 
 TEST_F(PracticeTargetTest, LogsTheCharacterThatAPostedKeyDownTranslatesTo) {
-    target.Start(TargetSpec::Centred(L"TavoPlainTarget", 800, 600));
+    target.Start(TargetSetup::Centred(L"TavoPlainTarget", 800, 600));
     PostMessageW(target.Window(), WM_KEYDOWN, 'B', 0x00300001);
     auto seen = PollUntil([&] { return WithoutMoves(target.InputLines()); },
                           [](const auto& l) { return l.size() >= 2; }, milliseconds(5000));
@@ -146,7 +146,7 @@ private:
 };
 
 TEST_F(PracticeTargetTest, LogsControlAndShiftHeldSystemWide) {
-    target.Start(TargetSpec::Centred(L"TavoPlainTarget", 800, 600));
+    target.Start(TargetSetup::Centred(L"TavoPlainTarget", 800, 600));
     ASSERT_EQ(GetForegroundWindow(), target.Window()) << "pressed keys go to the foreground window";
     // Input from the keyboard is handled after posted messages; a click posted right after
     // the key would overtake it. So each click waits until the target has seen the key.
@@ -181,7 +181,7 @@ TEST_F(PracticeTargetTest, LogsControlAndShiftHeldSystemWide) {
 }
 
 TEST_F(PracticeTargetTest, DrawsTheDocumentedPicturesOnAUniformGreyBackground) {
-    target.Start(TargetSpec::Centred(L"MozillaWindowClassTavoPractice", 800, 600));
+    target.Start(TargetSetup::Centred(L"MozillaWindowClassTavoPractice", 800, 600));
     const HWND w = target.Window();
     for (const DocumentedPicture& p : kDocumented) {
         auto seen = PollUntil([&] { return ScreenFingerprint(w, p.centre); },
@@ -196,9 +196,9 @@ TEST_F(PracticeTargetTest, DrawsTheDocumentedPicturesOnAUniformGreyBackground) {
 }
 
 TEST_F(PracticeTargetTest, MenuItemsChosenByKeyboardFromOutsideReachTheWindow) {
-    TargetSpec spec = TargetSpec::Centred(L"TavoPlainTarget", 800, 600);
-    spec.menu = true;
-    target.Start(spec);
+    TargetSetup setup = TargetSetup::Centred(L"TavoPlainTarget", 800, 600);
+    setup.menu = true;
+    target.Start(setup);
     auto commands = [&] {
         std::vector<std::string> ids;
         for (const std::string& l : target.LogLines()) {
@@ -216,12 +216,12 @@ TEST_F(PracticeTargetTest, MenuItemsChosenByKeyboardFromOutsideReachTheWindow) {
 }
 
 TEST_F(PracticeTargetTest, ChoosingFromAMissingMenuReportsThatNoDropDownOpened) {
-    target.Start(TargetSpec::Centred(L"TavoPlainTarget", 800, 600));
+    target.Start(TargetSetup::Centred(L"TavoPlainTarget", 800, 600));
     EXPECT_FALSE(ChooseMenuItem(target.Window(), L'c', L'r', milliseconds(1000)));
 }
 
 TEST_F(PracticeTargetTest, ClosesOnWmClose) {
-    target.Start(TargetSpec::Centred(L"TavoPlainTarget", 400, 300));
+    target.Start(TargetSetup::Centred(L"TavoPlainTarget", 400, 300));
     EXPECT_TRUE(target.Close());
     EXPECT_EQ(target.Proc().ExitCode(), 0u);
     EXPECT_FALSE(IsWindow(target.Window()));

@@ -21,7 +21,7 @@ TEST_F(TavoDiscovery, StartsWithNoWindowAndEditingLocked) {
 }
 
 TEST_F(TavoDiscovery, PluginWindowUnderTheCentreIsHeldAndUnlocksRunning) {
-    const PracticeTarget& target = StartTarget(TargetSpec::Centred(kPluginClass, 800, 600));
+    const PracticeTarget& target = StartTarget(TargetSetup::Centred(kPluginClass, 800, 600));
     ExpectUnderCentre(target.Window());
     const auto label = WaitLabel(kCountOne);
     ASSERT_TRUE(label.ok) << "Label1 reads " << Narrow(label.last);
@@ -54,28 +54,28 @@ TEST_F(TavoDiscovery, PluginWindowUnderTheCentreIsHeldAndUnlocksRunning) {
 }
 
 TEST_F(TavoDiscovery, WindowOfAnOrdinaryClassIsNotHeldWhileFlashWindowsAreSelected) {
-    const PracticeTarget& target = StartTarget(TargetSpec::Centred(L"TavoPlainTarget", 800, 600));
+    const PracticeTarget& target = StartTarget(TargetSetup::Centred(L"TavoPlainTarget", 800, 600));
     ExpectUnderCentre(target.Window());
     const auto label = LabelStays(kCountNone, kNotFoundPeriod);
     EXPECT_TRUE(label.ok) << "Label1 reads " << Narrow(label.last);
 }
 
 TEST_F(TavoDiscovery, PluginWindowNarrowerThanTheMinimumWidthIsNotHeld) {
-    const PracticeTarget& target = StartTarget(TargetSpec::Centred(kPluginClass, 300, 600));
+    const PracticeTarget& target = StartTarget(TargetSetup::Centred(kPluginClass, 300, 600));
     ExpectUnderCentre(target.Window());
     const auto label = LabelStays(kCountNone, kNotFoundPeriod);
     EXPECT_TRUE(label.ok) << "Label1 reads " << Narrow(label.last);
 }
 
 TEST_F(TavoDiscovery, PluginWindowExactlyTheMinimumSizeIsHeld) {
-    const PracticeTarget& target = StartTarget(TargetSpec::Centred(kPluginClass, 400, 300));
+    const PracticeTarget& target = StartTarget(TargetSetup::Centred(kPluginClass, 400, 300));
     ExpectUnderCentre(target.Window());
     const auto label = WaitLabel(kCountOne);
     EXPECT_TRUE(label.ok) << "Label1 reads " << Narrow(label.last);
 }
 
 TEST_F(TavoDiscovery, ClosingTheHeldWindowLocksEditingAndRunningAgain) {
-    PracticeTarget& target = StartTarget(TargetSpec::Centred(kPluginClass, 800, 600));
+    PracticeTarget& target = StartTarget(TargetSetup::Centred(kPluginClass, 800, 600));
     ASSERT_TRUE(WaitLabel(kCountOne).ok) << "Label1 reads " << Narrow(app.Label1Text());
     ASSERT_TRUE(target.Close()) << "practice target did not close";
 

@@ -33,9 +33,9 @@ protected:
         app.Kill();
     }
 
-    PracticeTarget& StartTarget(const TargetSpec& spec) {
+    PracticeTarget& StartTarget(const TargetSetup& setup) {
         targets.emplace_back();
-        targets.back().Start(spec);
+        targets.back().Start(setup);
         return targets.back();
     }
 

@@ -11,7 +11,7 @@ class TavoRun : public TavoTest {
 protected:
     void SetUp() override {
         TavoTest::SetUp();
-        StartTarget(TargetSpec::Centred(L"MozillaWindowClassTavoPractice", 800, 600));
+        StartTarget(TargetSetup::Centred(L"MozillaWindowClassTavoPractice", 800, 600));
         const auto label = WaitLabel(kCountOne);
         ASSERT_TRUE(label.ok) << "Label1 reads " << Narrow(label.last);
     }

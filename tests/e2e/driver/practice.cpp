@@ -9,26 +9,26 @@
 
 namespace e2e {
 
-TargetSpec TargetSpec::Centred(const std::wstring& className, int width, int height) {
+TargetSetup TargetSetup::Centred(const std::wstring& className, int width, int height) {
     const POINT c = ScreenCentre();
-    TargetSpec spec;
-    spec.className = className;
-    spec.x = c.x - width / 2;
-    spec.y = c.y - height / 2;
-    spec.width = width;
-    spec.height = height;
-    return spec;
+    TargetSetup setup;
+    setup.className = className;
+    setup.x = c.x - width / 2;
+    setup.y = c.y - height / 2;
+    setup.width = width;
+    setup.height = height;
+    return setup;
 }
 
-void PracticeTarget::Start(const TargetSpec& spec) {
+void PracticeTarget::Start(const TargetSetup& setup) {
     logPath_ = FreshWorkFile(L"practice", L".log");
     std::vector<std::wstring> args = {
-        L"--title", spec.title, L"--class", spec.className, L"--x", std::to_wstring(spec.x),
-        L"--y", std::to_wstring(spec.y), L"--width", std::to_wstring(spec.width),
-        L"--height", std::to_wstring(spec.height), L"--log", logPath_};
-    if (spec.menu) args.push_back(L"--menu");
+        L"--title", setup.title, L"--class", setup.className, L"--x", std::to_wstring(setup.x),
+        L"--y", std::to_wstring(setup.y), L"--width", std::to_wstring(setup.width),
+        L"--height", std::to_wstring(setup.height), L"--log", logPath_};
+    if (setup.menu) args.push_back(L"--menu");
     process_ = Process::Launch(PracticeTargetExePath(), args);
-    WaitForWindow(spec.className, spec.title);
+    WaitForWindow(setup.className, setup.title);
 }
 
 void PracticeTarget::StartDefault() {

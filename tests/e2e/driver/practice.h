@@ -10,21 +10,21 @@
 
 namespace e2e {
 
-struct TargetSpec {
+struct TargetSetup {
     std::wstring title = L"Tavo practice target";
     std::wstring className = L"MozillaWindowClassTavoPractice";
     int x = 0, y = 0, width = 800, height = 600;
     bool menu = false;
 
-    // A spec whose window rectangle is centred on the screen centre.
-    static TargetSpec Centred(const std::wstring& className, int width, int height);
+    // A setup whose window rectangle is centred on the screen centre.
+    static TargetSetup Centred(const std::wstring& className, int width, int height);
 };
 
 class PracticeTarget {
 public:
     // Launches and waits (bounded) for the window; throws std::runtime_error if it does
     // not appear.
-    void Start(const TargetSpec& spec);
+    void Start(const TargetSetup& setup);
     // Launches with no arguments at all (the demo defaults); no log.
     void StartDefault();
 
