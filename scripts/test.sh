@@ -12,7 +12,7 @@ jobs="$(nproc)"
 echo "== native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_SANITIZE=ON >/dev/null
 cmake --build build/native -j "$jobs"
-ctest --test-dir build/native --output-on-failure -j "$jobs"
+ctest --test-dir build/native --output-on-failure -j "$jobs" | tee build/native-tests.log
 
 echo "== Windows build"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -20,4 +20,12 @@ cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build build/win -j "$jobs"
 
 echo "== unit tests and end-to-end tests under Wine"
-"$root/scripts/e2e.sh" "$root/build/win"
+# Into a file, not a pipe: Wine's background services would hold a pipe open.
+status=0
+"$root/scripts/e2e.sh" "$root/build/win" >build/wine-tests.log 2>&1 || status=$?
+cat build/wine-tests.log
+[ "$status" -eq 0 ] || exit "$status"
+
+native=$(grep -oE 'tests failed out of [0-9]+' build/native-tests.log | grep -oE '[0-9]+$')
+wine=$(awk '/^\[  PASSED  \] [0-9]+ test/ { n += $4 } END { print n + 0 }' build/wine-tests.log)
+echo "all: $((native + wine)) passed, 0 failed"
