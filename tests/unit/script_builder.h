@@ -1,5 +1,5 @@
 #pragma once
-// Builds Scripts for tests: nodes are added in the order given, so the n-th spec is node n.
+// Builds Scripts for tests: nodes are added in the order given, so the n-th one is node n.
 #include <string>
 #include <vector>
 
@@ -17,25 +17,25 @@ struct NodeSpec {
     std::string text = "x";
 };
 
-inline Instruction InstructionFor(const NodeSpec& spec) {
+inline Instruction InstructionFor(const NodeSpec& plan) {
     Instruction in;
-    in.NodeKey = FixWidth(spec.key, kKeyWidth);
-    in.NodeParent = FixWidth(spec.parent, kKeyWidth);
-    in.NodeText = FixWidth("caption " + spec.key, kNodeTextWidth);
-    in.pChar = FixWidth(spec.text, kCharWidth);
-    in.pPause = spec.pause;
-    in.pYesNext = FixWidth(spec.yes, kKeyWidth);
-    in.pNotNext = FixWidth(spec.no, kKeyWidth);
+    in.NodeKey = FixWidth(plan.key, kKeyWidth);
+    in.NodeParent = FixWidth(plan.parent, kKeyWidth);
+    in.NodeText = FixWidth("caption " + plan.key, kNodeTextWidth);
+    in.pChar = FixWidth(plan.text, kCharWidth);
+    in.pPause = plan.pause;
+    in.pYesNext = FixWidth(plan.yes, kKeyWidth);
+    in.pNotNext = FixWidth(plan.no, kKeyWidth);
     return in;
 }
 
-inline void BuildScript(ScriptState& script, const std::vector<NodeSpec>& specs) {
+inline void BuildScript(ScriptState& script, const std::vector<NodeSpec>& plans) {
     ScriptTree& tree = script.Tree();
-    for (const NodeSpec& spec : specs) {
-        ScriptNode* parent = spec.parent.empty() ? nullptr : tree.Find(spec.parent);
+    for (const NodeSpec& plan : plans) {
+        ScriptNode* parent = plan.parent.empty() ? nullptr : tree.Find(plan.parent);
         ScriptNode* node =
-            tree.Add(parent, Placement::LastChild, spec.key, "caption " + spec.key, kIconInstruction);
-        tree.SetTag(node, BuildTag(InstructionFor(spec)));
+            tree.Add(parent, Placement::LastChild, plan.key, "caption " + plan.key, kIconInstruction);
+        tree.SetTag(node, BuildTag(InstructionFor(plan)));
     }
 }
 
