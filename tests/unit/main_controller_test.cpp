@@ -20,8 +20,8 @@ protected:
     MainControllerTest() { controller.Startup(); }
 
     void AddTarget(WindowHandle h = 7) { windows.Add(h, 560, 240, 800, 600); }
-    void Build(const std::vector<NodeSpec>& specs) {
-        testing::BuildScript(controller.Script(), specs);
+    void Build(const std::vector<NodeSpec>& plans) {
+        testing::BuildScript(controller.Script(), plans);
         controller.Script().SelectInstruction(controller.Script().Tree().NodeAt(1));
         controller.RefreshRunButtons();
     }

@@ -13,7 +13,7 @@ using Keys = std::vector<std::string>;
 
 class RunLoopTest : public ::testing::Test {
 protected:
-    void Build(const std::vector<NodeSpec>& specs) { testing::BuildScript(script, specs); }
+    void Build(const std::vector<NodeSpec>& plans) { testing::BuildScript(script, plans); }
     // One step; returns the keys executed in it.
     Keys Step() {
         executor.executed.clear();
