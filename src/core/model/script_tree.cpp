@@ -24,7 +24,7 @@ const std::vector<ScriptNode*>& ScriptTree::SiblingsOf(const ScriptNode* node) c
     return node->parent ? node->parent->children : roots_;
 }
 
-ScriptNode* ScriptTree::Add(const ScriptNode* anchor, Placement placement, const std::string& key,
+ScriptNode* ScriptTree::Add(ScriptNode* anchor, Placement placement, const std::string& key,
                             const std::string& caption, int icon) {
     if (key.empty() || Find(key)) return nullptr;
     if (anchor && Find(anchor->key) != anchor) return nullptr;
@@ -37,7 +37,7 @@ ScriptNode* ScriptTree::Add(const ScriptNode* anchor, Placement placement, const
     node->icon = icon;
 
     if (placement == Placement::LastChild) {
-        node->parent = const_cast<ScriptNode*>(anchor);
+        node->parent = anchor;
         SiblingsOf(node).push_back(node);
     } else {
         node->parent = anchor->parent;
@@ -78,13 +78,13 @@ bool ScriptTree::IsInSubtree(const ScriptNode* node, const ScriptNode* root) {
     return false;
 }
 
-bool ScriptTree::Reparent(const std::string& key, const ScriptNode* newParent) {
+bool ScriptTree::Reparent(const std::string& key, ScriptNode* newParent) {
     ScriptNode* node = Find(key);
     if (!node) return false;
     if (newParent && (Find(newParent->key) != newParent || IsInSubtree(newParent, node)))
         return false;
     Detach(node);
-    node->parent = const_cast<ScriptNode*>(newParent);
+    node->parent = newParent;
     SiblingsOf(node).push_back(node);
     Touch();
     return true;

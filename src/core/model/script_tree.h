@@ -40,7 +40,7 @@ public:
     // Adds a node; returns null (and adds nothing) when the key is taken or blank,
     // or the anchor is not in this tree. A null anchor with LastChild means the
     // last top-level node; with Before/After the anchor is required.
-    ScriptNode* Add(const ScriptNode* anchor, Placement placement, const std::string& key,
+    ScriptNode* Add(ScriptNode* anchor, Placement placement, const std::string& key,
                     const std::string& caption, int icon);
     ScriptNode* AddTopLevel(const std::string& key, const std::string& caption, int icon) {
         return Add(nullptr, Placement::LastChild, key, caption, icon);
@@ -52,7 +52,7 @@ public:
     // Moves the node with its subtree to be the last child of newParent (the end of the
     // top level when newParent is null). Refused when newParent is the node itself or
     // lies in its subtree. The node keeps its place in the creation-order list.
-    bool Reparent(const std::string& key, const ScriptNode* newParent);
+    bool Reparent(const std::string& key, ScriptNode* newParent);
 
     // 1-based creation-order numbering; 0 / null when out of range or absent.
     int IndexOf(const ScriptNode* node) const;

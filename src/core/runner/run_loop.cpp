@@ -20,7 +20,7 @@ int RunLoop::JumpIndex(const std::string& field) const {
     return script_.Tree().IndexOf(script_.Tree().Find(key));
 }
 
-int RunLoop::NextOnSuccess(const ScriptNode& node, bool hadChild) {
+int RunLoop::NextOnSuccess(const ScriptNode& node, bool hadChild) const {
     const ScriptTree& tree = script_.Tree();
     if (const int jump = JumpIndex(script_.Current().pYesNext)) return jump;
     if (hadChild && !node.children.empty()) return tree.IndexOf(node.children.front());

@@ -39,7 +39,7 @@ private:
     bool PauseStillRunning();
     // Index of the node a jump field names, or 0 when blank or naming no node.
     int JumpIndex(const std::string& field) const;
-    int NextOnSuccess(const ScriptNode& node, bool hadChild);
+    int NextOnSuccess(const ScriptNode& node, bool hadChild) const;
     int NextOnFailure(const ScriptNode& node) const;
     std::int64_t NowWholeSeconds();
 
