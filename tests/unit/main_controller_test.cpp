@@ -2,6 +2,7 @@
 
 #include "core/controller/main_controller.h"
 #include "fakes/fake_services.h"
+#include "fakes/fake_storage.h"
 #include "fakes/fake_windows.h"
 #include "script_builder.h"
 
@@ -37,7 +38,14 @@ protected:
     testing::FakePump pump;
     testing::FakeMessages messages;
     testing::FakeExecutor executor;
-    MainController controller{{windows, clock, pump, messages, executor}, {"Tavo", 1, 2, 3}};
+    testing::FakeRegistry registry;
+    testing::FakeFiles files;
+    testing::FakeDialogs dialogs;
+    std::unique_ptr<CodePage936> codePage = MakeCodePage936();
+    MainController controller{
+        {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage},
+        {"Tavo", 1, 2, 3},
+        {"C:\\Tavo", "tavo"}};
 };
 
 TEST_F(MainControllerTest, StartsWithOnlyTheFileMenuAndTheLogHeader) {

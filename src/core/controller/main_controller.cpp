@@ -6,19 +6,26 @@
 
 namespace tavo {
 
-MainController::MainController(const ControllerServices& services, ProductInfo product)
+MainController::MainController(const ControllerServices& services, ProductInfo product,
+                               AppEnvironment env)
     : services_(services),
       product_(std::move(product)),
-      runLoop_(script_, services.executor, services.clock, services.pump) {}
-
-void MainController::Startup() {
-    ResetState();
+      env_(std::move(env)),
+      runLoop_(script_, services.executor, services.clock, services.pump) {
+    state_.ProgramFolder = WithTrailingBackslash(env_.programFolder);
 }
 
 void MainController::ResetState() {
     slots_.ResetSlots();
     ApplyWindowCount();
+    state_.ProgramFolder = WithTrailingBackslash(env_.programFolder);
+    if (auto name = services_.registry.Read(kRegistryFileName)) state_.ScriptName = *name;
+    if (state_.ScriptName.empty()) state_.ScriptName = kDefaultScriptName;
     script_.Tree().Clear();
+    state_.settings.WindowKeyword = std::string(TrimSpaces(vm_.settings.Name_txt));
+    state_.settings.MinWidth = static_cast<int>(RoundedValue(vm_.settings.Width_txt));
+    state_.settings.MinHeight = static_cast<int>(RoundedValue(vm_.settings.Height_txt));
+    SetInsertParent("Root");
     vm_.journal = LogHeader(product_, services_.clock.Now());
     ResetContent(script_.Current());
     script_.SetModified(false);
@@ -44,14 +51,15 @@ void MainController::RunTick() {
 }
 
 void MainController::DoTick() {
-    slots_.MaintainSlots(settings_, services_.windows, services_.pump, *this);
+    slots_.MaintainSlots(state_.settings, services_.windows, services_.pump, *this);
     vm_.label1 = std::string(kWindowCountCaption) + std::to_string(slots_.WindowCount());
 }
 
 void MainController::RunStep() {
     runLoop_.RunStep(
         [this] {
-            return ExecutionTarget{slots_.ServedWindow(), slots_.hWnd(0), settings_.FlashMode};
+            return ExecutionTarget{slots_.ServedWindow(), slots_.hWnd(0),
+                                   state_.settings.FlashMode};
         },
         [this] { return Running(); });
 }
@@ -140,17 +148,27 @@ void MainController::DeleteInstruction() {
 
 void MainController::ToolbarClicked(int button) {
     switch (button) {
+        case kButtonOpen: OpenScript(); break;
+        case kButtonSave: SaveScript(false); break;
         case kButtonRun: StartRun(); break;
         case kButtonStop: StopRun(); break;
-        default: break;  // the file and editing buttons arrive with their commands
+        default: break;  // adding Instructions arrives with the tree editor
     }
 }
 
 void MainController::Choose(Command command) {
     switch (command) {
+        case Command::MenuNew: NewScript(); break;
+        case Command::MenuOpen: OpenScript(); break;
+        case Command::MenuSave: SaveScript(false); break;
+        case Command::MenuSaveAs: SaveScript(true); break;
+        case Command::MenuClear: ClearScript(); break;
+        case Command::MenuDel: DeleteScript(); break;
+        case Command::EditClear: InitializeInstruction(); break;
         case Command::CtrlRun: StartRun(); break;
         case Command::CtrlStop: StopRun(); break;
-        default: break;  // the file, editing and settings commands arrive later
+        case Command::Setup: ToggleSettings(); break;
+        default: break;  // adding and deleting Instructions arrive with the tree editor
     }
 }
 

@@ -1,14 +1,23 @@
 #pragma once
 // The main window's logic: owns the Script, the window table and the run, and keeps
 // the view-model in step with them.
+#include <optional>
+#include <string>
+
 #include "core/controller/view_model.h"
+#include "core/model/gmx_format.h"
 #include "core/model/script_state.h"
+#include "core/model/working_state.h"
 #include "core/runner/run_log.h"
 #include "core/runner/run_loop.h"
 #include "core/runner/window_slots.h"
 #include "platform/clock.h"
+#include "platform/code_page.h"
 #include "platform/event_pump.h"
+#include "platform/file_dialogs.h"
+#include "platform/files.h"
 #include "platform/message_boxes.h"
+#include "platform/registry.h"
 #include "platform/window_queries.h"
 
 namespace tavo {
@@ -20,20 +29,35 @@ enum class Command {
     Setup,
 };
 
+enum class SettingsBox { Name_txt, Width_txt, Height_txt, Text1 };
+
 struct ControllerServices {
     WindowQueries& windows;
     Clock& clock;
     EventPump& pump;
     MessageBoxes& messages;
     InstructionExecutor& executor;
+    Registry& registry;
+    Files& files;
+    FileDialogs& dialogs;
+    CodePage936& codePage;
+};
+
+// Where the program runs from.
+struct AppEnvironment {
+    std::string programFolder;  // with or without the final "\"
+    std::string exeName;        // without folder and extension: the file dialogs' title
 };
 
 class MainController : private SlotVisitor {
 public:
-    MainController(const ControllerServices& services, ProductInfo product);
+    MainController(const ControllerServices& services, ProductInfo product, AppEnvironment env);
 
-    // Once, when the main window has been created.
-    void Startup();
+    // Once, when the main window has been created: settings from the registry, then the
+    // last Script, or the Script file named on the command line.
+    void Startup(const std::optional<std::string>& scriptArgument = std::nullopt);
+    // The user closes the main window; false keeps it open (unsaved changes kept).
+    bool Closing();
 
     void RunTick();
     void StartRun();
@@ -45,13 +69,32 @@ public:
     void ToolbarClicked(int button);
     void Choose(Command command);
 
+    // The settings panel. Each runs the box's change rule when the text differs from
+    // what the box holds.
+    void SettingsTextChanged(SettingsBox box, const std::string& text);
+    void KeywordKeyReleased();
+    void SpinnerChanged(int value);
+    void Option1Clicked();
+    void Option2Clicked();
+    void ToggleSettings();
+    void InitializeInstruction();
+
+    // The file commands.
+    void NewScript();
+    void OpenScript();
+    void SaveScript(bool chooseFile);
+    void ClearScript();
+    void DeleteScript();
+    void LoadScript(const std::string& path);
+
     MainViewModel View() const;
     bool Running() override { return vm_.toolbarEnabled[kButtonStop]; }
 
     ScriptState& Script() { return script_; }
     const WindowSlots& Slots() const { return slots_; }
     const RunState& Run() const { return runLoop_.State(); }
-    DiscoverySettings& Settings() { return settings_; }
+    DiscoverySettings& Settings() { return state_.settings; }
+    const WorkingState& State() const { return state_; }
 
 private:
     void RunStep() override;
@@ -61,14 +104,35 @@ private:
     void DeleteInstruction();
     void ResetState();
 
+    // Settings panel rules (settings_rules.cpp).
+    void SetBox(SettingsBox box, const std::string& text);
+    void KeywordRule();
+    void SizeRule(SettingsBox box);
+    void CountRule();
+    void SelectFlashWindows(bool flash);
+    GmxHeader HeaderFromPanel() const;
+    void ApplyHeader(const std::vector<std::string>& fields, bool& stop);
+
+    // File commands (file_commands.cpp, script_io.cpp).
+    std::optional<std::string> FileDialg(bool isSave);
+    bool Ask(const char* question, MessageIcon icon);
+    void OpenPath(const std::string& path);
+    void RememberScriptName(const std::string& path);
+    void MakeBackup(const std::string& path);
+    void FinishLoad();
+    void WriteScriptFile();
+    void SetInsertParent(const std::string& key);
+
     ControllerServices services_;
     ProductInfo product_;
+    AppEnvironment env_;
+    WorkingState state_;
     ScriptState script_;
     WindowSlots slots_;
-    DiscoverySettings settings_;
     RunLoop runLoop_;
     MainViewModel vm_;
     bool buttonHeld_ = false;  // a button of the editor is held down
+    std::string insertParentKey_ = "Root";
     bool inTick_ = false;
     bool tickDeferred_ = false;
 };

@@ -4,8 +4,12 @@
 
 #include <climits>
 
+#include "platform/code_page.h"
+
 namespace tavo {
 namespace {
+
+constexpr UINT kCodePage936 = 936;
 
 int ClampedLength(std::size_t size) {
     return size > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(size);
@@ -21,21 +25,33 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-}  // namespace
-
-std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
-
-std::string WideToUtf8(std::wstring_view wide) {
+std::string FromWide(UINT codePage, std::wstring_view wide) {
     if (wide.empty()) return {};
     const int length = ClampedLength(wide.size());
     const int needed =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     if (needed <= 0) return {};
-    std::string utf8(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), needed, nullptr, nullptr);
-    return utf8;
+    std::string out(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), length, out.data(), needed, nullptr, nullptr);
+    return out;
 }
 
+class Win32CodePage936 final : public CodePage936 {
+public:
+    std::string Encode(std::string_view utf8) override {
+        return FromWide(kCodePage936, ToWide(CP_UTF8, utf8));
+    }
+    std::string Decode(std::string_view cp936) override {
+        return FromWide(CP_UTF8, ToWide(kCodePage936, cp936));
+    }
+};
+
+}  // namespace
+
+std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 std::string AnsiToUtf8(std::string_view ansi) { return WideToUtf8(ToWide(CP_ACP, ansi)); }
+
+std::unique_ptr<CodePage936> MakeCodePage936() { return std::make_unique<Win32CodePage936>(); }
 
 }  // namespace tavo

@@ -1,0 +1,129 @@
+// The File menu, start-up and closing.
+#include "core/controller/main_controller.h"
+#include "core/util/text.h"
+
+namespace tavo {
+namespace {
+
+constexpr const char* kScriptFilter = "gmx文件   (*.gmx)|*.gmx";
+constexpr const char* kOpenQuestion = "导入新数据将丢失现有数据,确定要执行些操作吗?";
+constexpr const char* kDeleteQuestion = "删除脚本将删除该脚本的磁盘文件,确定要执行些操作吗?";
+constexpr const char* kCloseQuestion = "你更新的数据还没有保存，你确定要放弃吗?";
+constexpr const char* kNameTooLong = "文件名太长!";
+constexpr std::size_t kMaxDialogName = 256;
+// A dialog that fails this fast never showed: it refused its default file name.
+constexpr std::int64_t kDialogStartFailureMs = 20;
+
+bool HasFileName(const std::string& path) { return !path.empty() && path.back() != '\\'; }
+
+}  // namespace
+
+bool MainController::Ask(const char* question, MessageIcon icon) {
+    return services_.messages.Show(question, MessageButtons::YesNo, icon) == MessageAnswer::Yes;
+}
+
+std::optional<std::string> MainController::FileDialg(bool isSave) {
+    if (CharCount(state_.ScriptName) >= kMaxDialogName) {
+        services_.messages.Show(kNameTooLong, MessageButtons::Ok, MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    std::string folder = state_.ProgramFolder;
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    FileDialogRequest request{isSave, env_.exeName, kScriptFilter, state_.ScriptName,
+                              kScriptExtension, folder};
+    const std::int64_t started = services_.clock.MonotonicMilliseconds();
+    std::optional<std::string> path = services_.dialogs.Show(request);
+    if (!path && services_.clock.MonotonicMilliseconds() - started < kDialogStartFailureMs) {
+        request.defaultName.clear();
+        path = services_.dialogs.Show(request);
+    }
+    if (path && path->empty()) path.reset();
+    return path;
+}
+
+void MainController::RememberScriptName(const std::string& path) {
+    const std::string name = ScriptNameOf(path);
+    if (name.empty()) return;
+    state_.ScriptName = name;
+    services_.registry.Write(kRegistryFileName, name);
+}
+
+void MainController::OpenPath(const std::string& path) {
+    state_.ScriptPath = path;
+    state_.scriptHasNoFile = false;
+    RememberScriptName(path);
+    SetInsertParent("Root");
+    LoadScript(path);
+}
+
+void MainController::OpenScript() {
+    if (!Ask(kOpenQuestion, MessageIcon::Question)) return;
+    if (const auto path = FileDialg(false)) OpenPath(*path);
+}
+
+void MainController::MakeBackup(const std::string& path) {
+    if (!HasFileName(path) || !services_.files.FileExists(path)) return;
+    services_.files.CopyFile(path, path + ".bak");
+}
+
+void MainController::SaveScript(bool chooseFile) {
+    if (!GuardEmptyInstruction()) return;
+    // A path without a file name (no Script file was found at start-up) cannot be
+    // written to: ask for one.
+    if (state_.ScriptName == kUntitledScriptName || !HasFileName(state_.ScriptPath))
+        chooseFile = true;
+    if (chooseFile) {
+        MakeBackup(state_.ScriptPath);
+        const auto path = FileDialg(true);
+        if (!path) return;
+        state_.ScriptPath = *path;
+    }
+    RememberScriptName(state_.ScriptPath);
+    WriteScriptFile();
+}
+
+void MainController::NewScript() {
+    ResetState();
+    state_.ScriptName = kUntitledScriptName;
+    state_.scriptHasNoFile = true;
+    vm_.toolbarEnabled[kButtonNewInstruction] = true;
+}
+
+void MainController::ClearScript() { ResetState(); }
+
+void MainController::DeleteScript() {
+    if (!Ask(kDeleteQuestion, MessageIcon::Question)) return;
+    ResetState();
+    if (!state_.scriptHasNoFile && HasFileName(state_.ScriptPath) &&
+        services_.files.FileExists(state_.ScriptPath))
+        services_.files.DeleteFile(state_.ScriptPath);
+}
+
+void MainController::Startup(const std::optional<std::string>& scriptArgument) {
+    state_.settings.FlashMode = true;
+    if (auto name = services_.registry.Read(kRegistryFileName)) state_.ScriptName = *name;
+    if (auto keyword = services_.registry.Read(kRegistryWindowsName))
+        SetBox(SettingsBox::Name_txt, *keyword);
+    if (vm_.settings.Name_txt.empty())
+        SetBox(SettingsBox::Name_txt, state_.ScriptName);
+    else if (state_.ScriptName == kDefaultScriptName)
+        state_.ScriptName = vm_.settings.Name_txt;
+    if (scriptArgument) {
+        OpenPath(*scriptArgument);
+        return;
+    }
+    state_.ScriptPath = state_.ProgramFolder + state_.ScriptName + kScriptExtension;
+    if (!services_.files.FileExists(state_.ScriptPath)) {
+        const auto found = services_.files.FindFiles(state_.ProgramFolder, "*.GMX");
+        state_.ScriptPath = state_.ProgramFolder + (found.empty() ? std::string() : found.front());
+    }
+    LoadScript(state_.ScriptPath);
+}
+
+bool MainController::Closing() {
+    if (script_.Modified() && !Ask(kCloseQuestion, MessageIcon::Information)) return false;
+    script_.ReleaseCurrentNode();
+    return true;
+}
+
+}  // namespace tavo

@@ -1,0 +1,73 @@
+// Loading a Script file into the tree and writing the tree back to its file.
+#include "core/controller/main_controller.h"
+#include "core/model/script_file.h"
+
+namespace tavo {
+namespace {
+
+constexpr const char* kNoInstructions = "没有找到有效指令!";
+constexpr const char* kEmptyInstructionFound = "发现空指令,请检查数据是否正确!";
+constexpr const char* kTooManyInstructions = "脚本超过230条指令,无法保存!请删除多余的指令。";
+constexpr const char* kSaveFailed = "脚本保存失败,请检查文件是否可以写入!";
+
+}  // namespace
+
+void MainController::LoadScript(const std::string& path) {
+    ResetState();
+    // Loading never writes: a missing file reads as a file without Instructions.
+    const ReadResult file = services_.files.ReadAll(path);
+    if (file.status == ReadStatus::Failed) return;
+    const GmxBlocks blocks = SplitBlocks(file.bytes);
+
+    bool stop = false;
+    ApplyHeader(ReadHeaderFields(services_.codePage, blocks.header), stop);
+    if (stop) return;
+
+    std::vector<Instruction> records;
+    for (std::size_t i = 0; i < blocks.records.size() && i < static_cast<std::size_t>(kMaxRecords); ++i)
+        records.push_back(DecodeRecord(services_.codePage, blocks.records[i]));
+    const RebuildResult rebuilt = RebuildTree(script_.Tree(), records);
+    // Every loaded node is shown, its ancestors expanded.
+    ++vm_.expandAllSerial;
+    if (rebuilt.problem != RecordProblem::None) return;
+    FinishLoad();
+}
+
+void MainController::FinishLoad() {
+    ScriptNode* first = script_.Tree().NodeAt(1);
+    if (first) {
+        vm_.delOrderEnabled = vm_.clearEnabled = true;
+        script_.SelectInstruction(first);
+    } else {
+        services_.messages.Show(kNoInstructions, MessageButtons::Ok, MessageIcon::Information);
+        vm_.delOrderEnabled = vm_.clearEnabled = false;
+    }
+    RefreshRunButtons();
+}
+
+// The old file is replaced only by a complete new one: an empty Instruction, too many
+// Instructions or a failed write leave it as it was, and the Script stays modified.
+void MainController::WriteScriptFile() {
+    const SavePlan plan = PlanSave(script_.Tree());
+    if (plan.check == SaveCheck::EmptyInstruction) {
+        script_.SelectInstruction(plan.emptyNode);
+        services_.messages.Show(kEmptyInstructionFound, MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    if (plan.check == SaveCheck::TooManyInstructions) {
+        services_.messages.Show(kTooManyInstructions, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    const std::string bytes = BuildScriptFile(services_.codePage, HeaderFromPanel(), plan.nodes);
+    if (!services_.files.ReplaceFile(state_.ScriptPath, bytes)) {
+        services_.messages.Show(kSaveFailed, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    // As when each record was loaded to be written: the last one ends current.
+    if (!plan.nodes.empty()) script_.SelectInstruction(plan.nodes.back());
+    state_.scriptHasNoFile = false;
+    script_.SetModified(false);
+    RefreshRunButtons();
+}
+
+}  // namespace tavo

@@ -1,0 +1,160 @@
+// The settings panel: the change rule of every box and the window-kind buttons.
+#include <charconv>
+#include <cmath>
+
+#include "core/controller/main_controller.h"
+#include "core/util/text.h"
+
+namespace tavo {
+namespace {
+
+constexpr int kMinWindows = 1;
+constexpr int kMaxWindows = 10;
+
+// The decimal text a number shows as in a box: "12", "12.5".
+std::string NumberText(double v) {
+    if (v == 0) v = 0;  // no "-0"
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, result.ptr);
+}
+
+std::string& BoxText(SettingsPanelView& panel, SettingsBox box) {
+    switch (box) {
+        case SettingsBox::Name_txt: return panel.Name_txt;
+        case SettingsBox::Width_txt: return panel.Width_txt;
+        case SettingsBox::Height_txt: return panel.Height_txt;
+        case SettingsBox::Text1: break;
+    }
+    return panel.Text1;
+}
+
+}  // namespace
+
+void MainController::SettingsTextChanged(SettingsBox box, const std::string& text) {
+    SetBox(box, text);
+}
+
+// Like assigning a text box's text: the change rule runs only when the text changes.
+void MainController::SetBox(SettingsBox box, const std::string& text) {
+    std::string& held = BoxText(vm_.settings, box);
+    if (held == text) return;
+    held = text;
+    switch (box) {
+        case SettingsBox::Name_txt: KeywordRule(); break;
+        case SettingsBox::Width_txt:
+        case SettingsBox::Height_txt: SizeRule(box); break;
+        case SettingsBox::Text1: CountRule(); break;
+    }
+}
+
+void MainController::KeywordRule() {
+    ResetState();  // a changed keyword starts from an empty tree, without a question
+    const std::string text = vm_.settings.Name_txt;
+    const std::string keyword(TrimSpaces(text));
+    if (keyword.empty()) return;
+    if (state_.ScriptName == kDefaultScriptName) state_.ScriptName = text;
+    state_.settings.WindowKeyword = keyword;
+    services_.registry.Write(kRegistryWindowsName, keyword);
+    script_.SetModified(true);
+}
+
+void MainController::KeywordKeyReleased() { script_.SetModified(true); }
+
+void MainController::SizeRule(SettingsBox box) {
+    double v = NumericValue(BoxText(vm_.settings, box));
+    if (v < 0) v = 0;
+    BoxText(vm_.settings, box) = NumberText(v);
+    const int value = static_cast<int>(RoundedValue(NumberText(v)));
+    (box == SettingsBox::Width_txt ? state_.settings.MinWidth : state_.settings.MinHeight) = value;
+    script_.SetModified(true);
+}
+
+void MainController::CountRule() {
+    const double v = NumericValue(vm_.settings.Text1);
+    if (v < kMinWindows || v > kMaxWindows) {
+        SetBox(SettingsBox::Text1, v < kMinWindows ? "1" : "10");
+        return;
+    }
+    vm_.settings.VScroll1 = -static_cast<int>(std::nearbyint(v));
+    state_.settings.MaxWindows = -vm_.settings.VScroll1;
+    script_.SetModified(true);
+}
+
+void MainController::SpinnerChanged(int value) {
+    if (value < -kMaxWindows || value > -kMinWindows) return;
+    vm_.settings.VScroll1 = value;
+    state_.settings.MaxWindows = -value;
+    SetBox(SettingsBox::Text1, std::to_string(-value));
+}
+
+void MainController::SelectFlashWindows(bool flash) {
+    if (flash) {
+        state_.settings.FlashMode = true;
+        ResetState();
+    } else {
+        ResetState();
+        state_.settings.FlashMode = false;
+    }
+    vm_.settings.Option1Enabled = !flash;
+    vm_.settings.Option2Enabled = flash;
+    script_.SetModified(true);
+}
+
+void MainController::Option1Clicked() {
+    if (vm_.settings.Option1Enabled) SelectFlashWindows(true);
+}
+
+void MainController::Option2Clicked() {
+    if (vm_.settings.Option2Enabled) SelectFlashWindows(false);
+}
+
+void MainController::ToggleSettings() {
+    if (!GuardEmptyInstruction()) return;
+    vm_.framShown = !vm_.framShown;
+    if (vm_.framShown) {
+        vm_.delOrderEnabled = vm_.clearEnabled = false;
+    } else if (!script_.Tree().Empty()) {
+        vm_.delOrderEnabled = vm_.clearEnabled = true;
+    }
+    ApplyWindowCount();
+}
+
+void MainController::InitializeInstruction() {
+    if (services_.messages.Show("要清除已有信息吗?", MessageButtons::YesNo, MessageIcon::Question) ==
+        MessageAnswer::Yes)
+        script_.ClearInstruction();
+}
+
+void MainController::SetInsertParent(const std::string& key) {
+    insertParentKey_ = key;
+    vm_.LabKey = key;
+}
+
+GmxHeader MainController::HeaderFromPanel() const {
+    GmxHeader header;
+    header.keyword = std::string(TrimSpaces(vm_.settings.Name_txt));
+    header.minWidth = RoundedValue(vm_.settings.Width_txt);
+    header.minHeight = RoundedValue(vm_.settings.Height_txt);
+    header.maxWindows = RoundedValue(vm_.settings.Text1);
+    header.otherWindows = vm_.settings.Option1Enabled;
+    return header;
+}
+
+// The header's fields reach the boxes through their change rules, as if typed. A fifth
+// field that is no number stops the load.
+void MainController::ApplyHeader(const std::vector<std::string>& fields, bool& stop) {
+    constexpr SettingsBox kBoxes[] = {SettingsBox::Name_txt, SettingsBox::Width_txt,
+                                      SettingsBox::Height_txt, SettingsBox::Text1};
+    stop = false;
+    for (std::size_t i = 0; i < fields.size() && i < 4; ++i) SetBox(kBoxes[i], fields[i]);
+    if (fields.size() < 5) return;
+    const std::optional<bool> otherWindows = ReadKindFlag(fields[4]);
+    if (!otherWindows) {
+        stop = true;
+        return;
+    }
+    if (*otherWindows == state_.settings.FlashMode) SelectFlashWindows(!*otherWindows);
+}
+
+}  // namespace tavo

@@ -1,0 +1,48 @@
+#include "core/model/working_state.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace tavo {
+
+std::string WithTrailingBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+std::string ScriptNameOf(const std::string& path) {
+    const auto slash = path.rfind('\\');
+    if (slash == std::string::npos) return {};
+    const std::string name = path.substr(slash + 1);
+    return name.substr(0, name.find('.'));
+}
+
+double NumericValue(const std::string& text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string::npos) return 0;
+    std::string number;
+    if (text[i] == '-' || text[i] == '+') number += text[i++];
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            number += c;
+        } else if (c == '.' && !point) {
+            point = true;
+            number += c;
+        } else {
+            break;
+        }
+    }
+    const double value = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
+}
+
+long RoundedValue(const std::string& text) {
+    const double v = std::nearbyint(NumericValue(text));
+    constexpr double kMax = static_cast<double>(std::numeric_limits<int>::max());
+    return static_cast<long>(std::fmax(-kMax, std::fmin(kMax, v)));
+}
+
+}  // namespace tavo
