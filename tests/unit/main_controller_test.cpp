@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/controller/main_controller.h"
-#include "fakes/fake_services.h"
-#include "fakes/fake_storage.h"
-#include "fakes/fake_windows.h"
-#include "script_builder.h"
+#include "controller_fixture.h"
 
 namespace tavo {
 namespace {
@@ -16,36 +12,15 @@ const char* const kHeader = "后台操作记录-Tavo  V1.2.3\r\n2026-12-06   21:
 const char* const kStart = "2026-12-06   21:15:03\r\n21:15:03  手动起动程序。\r\n";
 const char* const kStop = "21:15:03  手动终止程序。\r\n------------------------ \r\n\r\n";
 
-class MainControllerTest : public ::testing::Test {
+class MainControllerTest : public testing::ControllerTest {
 protected:
     MainControllerTest() { controller.Startup(); }
 
-    void AddTarget(WindowHandle h = 7) { windows.Add(h, 560, 240, 800, 600); }
-    void Build(const std::vector<NodeSpec>& plans) {
-        testing::BuildScript(controller.Script(), plans);
-        controller.Script().SelectInstruction(controller.Script().Tree().NodeAt(1));
-        controller.RefreshRunButtons();
-    }
-    MainViewModel View() const { return controller.View(); }
     std::array<bool, 10> Buttons(bool open, bool add, bool save, bool run, bool stop) {
         std::array<bool, 10> b{};
         b[1] = open, b[3] = add, b[5] = save, b[7] = run, b[9] = stop;
         return b;
     }
-
-    testing::FakeWindows windows;
-    testing::FakeClock clock;
-    testing::FakePump pump;
-    testing::FakeMessages messages;
-    testing::FakeExecutor executor;
-    testing::FakeRegistry registry;
-    testing::FakeFiles files;
-    testing::FakeDialogs dialogs;
-    std::unique_ptr<CodePage936> codePage = MakeCodePage936();
-    MainController controller{
-        {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage},
-        {"Tavo", 1, 2, 3},
-        {"C:\\Tavo", "tavo"}};
 };
 
 TEST_F(MainControllerTest, StartsWithOnlyTheFileMenuAndTheLogHeader) {
