@@ -21,7 +21,7 @@ inline Instruction InstructionFor(const NodeSpec& plan) {
     Instruction in;
     in.NodeKey = FixWidth(plan.key, kKeyWidth);
     in.NodeParent = FixWidth(plan.parent, kKeyWidth);
-    in.NodeText = FixWidth("caption " + plan.key, kNodeTextWidth);
+    in.NodeText = FixWidth("Caption" + plan.key, kNodeTextWidth);
     in.pChar = FixWidth(plan.text, kCharWidth);
     in.pPause = plan.pause;
     in.pYesNext = FixWidth(plan.yes, kKeyWidth);
@@ -34,7 +34,7 @@ inline void BuildScript(ScriptState& script, const std::vector<NodeSpec>& plans)
     for (const NodeSpec& plan : plans) {
         ScriptNode* parent = plan.parent.empty() ? nullptr : tree.Find(plan.parent);
         ScriptNode* node =
-            tree.Add(parent, Placement::LastChild, plan.key, "caption " + plan.key, kIconInstruction);
+            tree.Add(parent, Placement::LastChild, plan.key, "Caption" + plan.key, kIconInstruction);
         tree.SetTag(node, BuildTag(InstructionFor(plan)));
     }
 }

@@ -112,6 +112,7 @@ void MainController::Startup(const std::optional<std::string>& scriptArgument) {
         OpenPath(*scriptArgument);
         return;
     }
+    state_.scriptHasNoFile = false;
     state_.ScriptPath = state_.ProgramFolder + state_.ScriptName + kScriptExtension;
     if (!services_.files.FileExists(state_.ScriptPath)) {
         const auto found = services_.files.FindFiles(state_.ProgramFolder, "*.GMX");

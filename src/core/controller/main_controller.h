@@ -91,6 +91,7 @@ public:
     bool Running() override { return vm_.toolbarEnabled[kButtonStop]; }
 
     ScriptState& Script() { return script_; }
+    const ScriptState& Script() const { return script_; }
     const WindowSlots& Slots() const { return slots_; }
     const RunState& Run() const { return runLoop_.State(); }
     DiscoverySettings& Settings() { return state_.settings; }

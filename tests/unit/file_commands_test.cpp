@@ -1,0 +1,287 @@
+#include "controller_fixture.h"
+#include "core/model/script_file.h"
+
+namespace tavo {
+namespace {
+
+using testing::kFolder;
+using testing::NodeSpec;
+using Requests = std::vector<FileDialogRequest>;
+
+constexpr const char* kNoInstructions = "没有找到有效指令!";
+constexpr const char* kFilter = "gmx文件   (*.gmx)|*.gmx";
+
+class FileCommandsTest : public testing::ControllerTest {
+protected:
+    // A .gmx image of the given Instructions, as the program writes it.
+    std::string ScriptBytes(const std::vector<NodeSpec>& plans, GmxHeader header = {}) {
+        ScriptState script;
+        testing::BuildScript(script, plans);
+        return BuildScriptFile(*codePage, header, PlanSave(script.Tree()).nodes);
+    }
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (const ScriptNode* n : controller.Script().Tree().PreOrder()) keys.push_back(n->key);
+        return keys;
+    }
+    FileDialogRequest Dialog(bool isSave, const std::string& name) const {
+        return {isSave, "tavo", kFilter, name, ".gmx", "C:\\Tavo"};
+    }
+};
+
+TEST_F(FileCommandsTest, StartUpLoadsTheScriptTheRegistryNames) {
+    registry.values = {{"FileName", "farm"}, {"WindowsName", "game"}};
+    files.files[std::string(kFolder) + "farm.gmx"] =
+        ScriptBytes({{"L1", ""}, {"L2", "L1"}}, {"game", 500, 300, 2, false});
+    files.files[std::string(kFolder) + "other.gmx"] = ScriptBytes({{"L9", ""}});
+    controller.Startup();
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"L1", "L2"}));
+    EXPECT_EQ(View().selectedKey, "L1");
+    EXPECT_EQ(View().settings.Width_txt, "500");
+    EXPECT_EQ(View().settings.Text1, "2");
+    EXPECT_EQ(controller.State().settings.MinWidth, 500);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(View().delOrderEnabled && View().clearEnabled);
+}
+
+TEST_F(FileCommandsTest, StartUpWithoutRegistryLoadsTheFirstScriptOfTheFolder) {
+    files.files[std::string(kFolder) + "demo.gmx"] = ScriptBytes({{"L3", ""}});
+    controller.Startup();
+    EXPECT_EQ(Keys(), std::vector<std::string>{"L3"});
+    EXPECT_EQ(controller.State().ScriptPath, std::string(kFolder) + "demo.gmx");
+}
+
+TEST_F(FileCommandsTest, StartUpWithNoScriptAnywhereEndsEmptyAndQuiet) {
+    controller.Startup();
+    EXPECT_TRUE(controller.Script().Tree().Empty());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(controller.State().ScriptName, kDefaultScriptName);
+    EXPECT_TRUE(files.log.empty());  // nothing was created
+}
+
+TEST_F(FileCommandsTest, StartUpWithOnlyAKeywordTriesTheKeywordAsScriptName) {
+    registry.values = {{"WindowsName", "game"}};
+    files.files[std::string(kFolder) + "game.gmx"] = ScriptBytes({{"L5", ""}}, {"game"});
+    files.files[std::string(kFolder) + "a.gmx"] = ScriptBytes({{"L6", ""}});
+    controller.Startup();
+    EXPECT_EQ(controller.State().ScriptName, "game");
+    EXPECT_EQ(Keys(), std::vector<std::string>{"L5"});
+}
+
+TEST_F(FileCommandsTest, AScriptNamedOnTheCommandLineIsOpenedWithoutAQuestion) {
+    files.files["D:\\work\\farm.old.gmx"] = ScriptBytes({{"L1", ""}});
+    controller.Startup("D:\\work\\farm.old.gmx");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(controller.State().ScriptName, "farm");
+    EXPECT_EQ(registry.values["FileName"], "farm");
+    EXPECT_EQ(Keys(), std::vector<std::string>{"L1"});
+}
+
+TEST_F(FileCommandsTest, OpenAsksThenLoadsAndRemembersTheName) {
+    controller.Startup();
+    files.files["D:\\work\\farm.old.gmx"] = ScriptBytes({{"L1", ""}, {"L2", ""}});
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.answers = {{"D:\\work\\farm.old.gmx"}};
+    controller.ToolbarClicked(kButtonOpen);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"导入新数据将丢失现有数据,确定要执行些操作吗?"});
+    EXPECT_EQ(dialogs.requests, Requests{Dialog(false, kDefaultScriptName)});
+    EXPECT_EQ(registry.values["FileName"], "farm");
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"L1", "L2"}));
+}
+
+TEST_F(FileCommandsTest, OpeningAMissingFileFindsNothingAndCreatesNothing) {
+    controller.Startup();
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.answers = {{"C:\\gone.gmx"}};
+    controller.Choose(Command::MenuOpen);
+    EXPECT_EQ(MessageTexts().back(), kNoInstructions);
+    EXPECT_FALSE(files.FileExists("C:\\gone.gmx"));
+}
+
+TEST_F(FileCommandsTest, AStoppedLoadKeepsWhatItReadAndSaysNothing) {
+    controller.Startup();
+    std::string bytes = ScriptBytes({{"L1", ""}, {"L2", ""}});
+    bytes += ScriptBytes({{"L4", "L3"}}).substr(kBlockSize);  // a parent that never came
+    files.files["C:\\x.gmx"] = bytes;
+    messages.answers = {MessageAnswer::Yes};
+    dialogs.answers = {{"C:\\x.gmx"}};
+    controller.Choose(Command::MenuOpen);
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"L1", "L2"}));
+    EXPECT_EQ(MessageTexts().size(), 1u);  // only the Open question
+}
+
+TEST_F(FileCommandsTest, SaveOfANamedScriptWritesWithoutDialogOrBackup) {
+    registry.values = {{"FileName", "farm"}};
+    const std::string original = ScriptBytes({{"L1", ""}, {"L2", "L1"}, {"L3", ""}});
+    files.files[std::string(kFolder) + "farm.gmx"] = original;
+    controller.Startup();
+    controller.Script().SetModified(true);
+    files.log.clear();
+    controller.ToolbarClicked(kButtonSave);
+    EXPECT_TRUE(dialogs.requests.empty());
+    EXPECT_EQ(files.log, std::vector<std::string>{"replace C:\\Tavo\\farm.gmx"});
+    EXPECT_EQ(files.files[std::string(kFolder) + "farm.gmx"], original);
+    EXPECT_FALSE(controller.Script().Modified());
+    EXPECT_EQ(View().selectedKey, "L3");  // the last record written
+}
+
+TEST_F(FileCommandsTest, SaveAfterNewBacksUpThePreviousFileThenAsks) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    controller.Startup();
+    controller.Choose(Command::MenuNew);
+    EXPECT_EQ(controller.State().ScriptName, kUntitledScriptName);
+    Build({{"L1", ""}});
+    files.log.clear();
+    dialogs.answers = {{"C:\\Tavo\\new.gmx"}};
+    controller.Choose(Command::MenuSave);
+    EXPECT_EQ(files.log, (std::vector<std::string>{"copy C:\\Tavo\\farm.gmx -> C:\\Tavo\\farm.gmx.bak",
+                                                   "replace C:\\Tavo\\new.gmx"}));
+    EXPECT_EQ(dialogs.requests, Requests{Dialog(true, kUntitledScriptName)});
+    EXPECT_EQ(registry.values["FileName"], "new");
+}
+
+TEST_F(FileCommandsTest, SaveAsRenewsTheBackupEvenWhenCancelled) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    files.files[std::string(kFolder) + "farm.gmx.bak"] = "old backup";
+    controller.Startup();
+    dialogs.answers = {{std::nullopt, 3000}};
+    controller.Choose(Command::MenuSaveAs);
+    EXPECT_EQ(files.files[std::string(kFolder) + "farm.gmx.bak"], files.files[std::string(kFolder) + "farm.gmx"]);
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, AnEmptyInstructionStopsTheSaveBeforeTheFileIsTouched) {
+    registry.values = {{"FileName", "farm"}};
+    const std::string original = ScriptBytes({{"L1", ""}});
+    files.files[std::string(kFolder) + "farm.gmx"] = original;
+    controller.Startup();
+    controller.Script().Tree().AddTopLevel("L2", "empty", kIconInstruction);
+    Instruction empty;
+    empty.NodeKey = "L2   ";
+    controller.Script().Tree().SetTag(controller.Script().Tree().Find("L2"), BuildTag(empty));
+    controller.Script().SetModified(true);
+    files.log.clear();
+    controller.SaveScript(false);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"发现空指令,请检查数据是否正确!"});
+    EXPECT_EQ(View().selectedKey, "L2");
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_EQ(files.files[std::string(kFolder) + "farm.gmx"], original);
+    EXPECT_TRUE(controller.Script().Modified());
+}
+
+TEST_F(FileCommandsTest, AFailedWriteIsReportedAndKeepsTheChanges) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    files.readOnly.insert(std::string(kFolder) + "farm.gmx");
+    controller.Startup();
+    controller.Script().SetModified(true);
+    controller.SaveScript(false);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"脚本保存失败,请检查文件是否可以写入!"});
+    EXPECT_TRUE(controller.Script().Modified());
+}
+
+TEST_F(FileCommandsTest, MoreInstructionsThanAFileHoldsAreRefusedNotCut) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    controller.Startup();
+    controller.Choose(Command::MenuClear);
+    std::vector<NodeSpec> plans;
+    for (int i = 1; i <= kMaxRecords + 1; ++i) plans.push_back({NodeKeyFor(i), ""});
+    Build(plans);
+    controller.Script().SetModified(true);
+    files.log.clear();
+    controller.SaveScript(false);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"脚本超过230条指令,无法保存!请删除多余的指令。"});
+    EXPECT_TRUE(files.log.empty());
+    EXPECT_TRUE(controller.Script().Modified());
+}
+
+TEST_F(FileCommandsTest, AFileOf230InstructionsLoadsWhole) {
+    std::vector<NodeSpec> plans;
+    for (int i = 1; i <= kMaxRecords; ++i) plans.push_back({NodeKeyFor(i), i > 1 ? "L1" : ""});
+    std::string bytes = ScriptBytes(plans);
+    bytes += ScriptBytes({{"L999", ""}}).substr(kBlockSize) + "tail";
+    files.files[std::string(kFolder) + "big.gmx"] = bytes;
+    controller.Startup();
+    EXPECT_EQ(controller.Script().Tree().Count(), kMaxRecords);
+    EXPECT_EQ(View().selectedKey, "L1");
+}
+
+TEST_F(FileCommandsTest, DialogRetriesOnceWithoutTheNameWhenItFailsAtOnce) {
+    controller.Startup();
+    dialogs.answers = {{std::nullopt, 5}, {"C:\\Tavo\\x.gmx"}};
+    Build({{"L1", ""}});
+    controller.Choose(Command::MenuSaveAs);
+    EXPECT_EQ(dialogs.requests, (Requests{Dialog(true, kDefaultScriptName), Dialog(true, "")}));
+    EXPECT_TRUE(files.FileExists("C:\\Tavo\\x.gmx"));
+}
+
+TEST_F(FileCommandsTest, ACancelledDialogIsNotRetried) {
+    controller.Startup();
+    dialogs.answers = {{std::nullopt, 3000}};
+    controller.Choose(Command::MenuSaveAs);
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, ANameOf256CharactersIsRefusedBeforeTheDialog) {
+    files.files["D:\\" + std::string(256, 'a') + ".gmx"] = ScriptBytes({{"L1", ""}});
+    controller.Startup("D:\\" + std::string(256, 'a') + ".gmx");
+    controller.Choose(Command::MenuSaveAs);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"文件名太长!"});
+    EXPECT_TRUE(dialogs.requests.empty());
+}
+
+TEST_F(FileCommandsTest, DeleteScriptDeletesTheFileButNotAfterNew) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    controller.Startup();
+    controller.Choose(Command::MenuNew);
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    controller.Choose(Command::MenuDel);
+    EXPECT_TRUE(files.FileExists(std::string(kFolder) + "farm.gmx"));
+
+    controller.Startup();
+    controller.Choose(Command::MenuDel);  // No
+    EXPECT_TRUE(files.FileExists(std::string(kFolder) + "farm.gmx"));
+    messages.answers = {MessageAnswer::Yes};
+    controller.Choose(Command::MenuDel);
+    EXPECT_FALSE(files.FileExists(std::string(kFolder) + "farm.gmx"));
+    EXPECT_TRUE(controller.Script().Tree().Empty());
+}
+
+TEST_F(FileCommandsTest, ClosingWithUnsavedChangesAsks) {
+    controller.Startup();
+    EXPECT_TRUE(controller.Closing());
+    EXPECT_TRUE(messages.shown.empty());
+
+    controller.Script().SetModified(true);
+    messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    EXPECT_FALSE(controller.Closing());
+    const testing::ShownMessage question{"你更新的数据还没有保存，你确定要放弃吗?", MessageButtons::YesNo,
+                                         MessageIcon::Information};
+    EXPECT_EQ(messages.shown.back(), question);
+    EXPECT_TRUE(controller.Script().Modified());
+    EXPECT_TRUE(controller.Closing());
+}
+
+TEST_F(FileCommandsTest, AHeaderWithAKindFlagThatIsNoNumberStopsTheLoad) {
+    std::string bytes = ScriptBytes({{"L1", ""}});
+    bytes.replace(0, 17, "Game|400|300|1|x|");
+    files.files[std::string(kFolder) + "a.gmx"] = bytes;
+    controller.Startup();
+    EXPECT_TRUE(controller.Script().Tree().Empty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FileCommandsTest, OtherWindowsInTheHeaderSelectOtherWindows) {
+    files.files[std::string(kFolder) + "a.gmx"] = ScriptBytes({{"L1", ""}}, {"", 400, 300, 1, true});
+    controller.Startup();
+    EXPECT_FALSE(controller.State().settings.FlashMode);
+    EXPECT_TRUE(View().settings.Option1Enabled);
+    EXPECT_EQ(Keys(), std::vector<std::string>{"L1"});
+}
+
+}  // namespace
+}  // namespace tavo
