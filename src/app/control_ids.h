@@ -4,6 +4,7 @@
 
 #define TAVO_MAIN_WINDOW_CLASS L"TavoMainWindow"
 #define TAVO_MAIN_WINDOW_TITLE L"Tavo"
+#define TAVO_FRAM_CLASS L"TavoFram"
 
 // Child controls (dialog control ids of the main window's children).
 #define IDC_INFOTREE 1001
@@ -14,6 +15,16 @@
 #define IDC_PICT2 1006
 #define IDC_PICT 1007
 #define IDC_FRAM 1008
+
+// Children of the settings panel Fram.
+#define IDC_NAME_TXT 1101
+#define IDC_WIDTH_TXT 1102
+#define IDC_HEIGHT_TXT 1103
+#define IDC_TEXT1 1104
+#define IDC_VSCROLL1 1105
+#define IDC_OPTION1 1106
+#define IDC_OPTION2 1107
+#define IDC_LABEL5 1108
 
 // Toolbar button n (1..9) has command id IDC_TOOLBAR_BUTTON_BASE + n.
 #define IDC_TOOLBAR_BUTTON_BASE 2000

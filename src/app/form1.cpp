@@ -8,6 +8,7 @@
 #include "app/main_menu.h"
 #include "app/toolbar1.h"
 #include "core/version.h"
+#include "platform/win32/code_page.h"
 
 namespace tavo {
 namespace {
@@ -19,6 +20,26 @@ ProductInfo Product() {
     return {TAVO_PRODUCT_NAME, TAVO_VERSION_MAJOR, TAVO_VERSION_MINOR, TAVO_VERSION_PATCH};
 }
 
+// The executable's folder (with its final "\") and its name without extension.
+AppEnvironment Environment() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) name.resize(dot);
+    const std::wstring folder = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+    return {WideToUtf8(folder), WideToUtf8(name)};
+}
+
 void Report(const char* what) {
     OutputDebugStringA("Tavo: event handler failed: ");
     OutputDebugStringA(what);
@@ -27,9 +48,13 @@ void Report(const char* what) {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance)
+Form1::Form1(HINSTANCE instance, std::optional<std::string> scriptArgument)
     : instance_(instance),
-      controller_(ControllerServices{windows_, clock_, pump_, messages_, executor_}, Product()) {
+      scriptArgument_(std::move(scriptArgument)),
+      codePage_(MakeCodePage936()),
+      controller_(ControllerServices{windows_, clock_, pump_, messages_, executor_, registry_,
+                                     files_, dialogs_, *codePage_},
+                  Product(), Environment()) {
     pump_.SetBeforePumping([this] { Render(); });
 }
 
@@ -96,14 +121,14 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
-            KillTimer(window_, IDT_TIMER1);
-            DestroyWindow(window_);
+            if (OnClose()) DestroyWindow(window_);
             return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         case WM_NCDESTROY: {
             const HWND window = std::exchange(window_, nullptr);
             view_.Detach();
             messages_.SetOwner(nullptr);
+            dialogs_.SetOwner(nullptr, nullptr);
             return DefWindowProcW(window, message, wParam, lParam);
         }
         default: break;
@@ -112,14 +137,15 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Form1::OnCreate() {
-    if (!CreateForm1Controls(window_, instance_, controls_)) return false;
+    if (!CreateForm1Controls(window_, instance_, fram_, controls_)) return false;
     const UINT dpi = GetDpiForWindow(window_);
     resources_.Apply(controls_, dpi);
     LayOutControls(controls_, dpi);
     SizeMainWindow(window_, dpi, WorkAreaOrigin());
     messages_.SetOwner(window_);
-    view_.Attach(window_, controls_);
-    controller_.Startup();
+    dialogs_.SetOwner(window_, instance_);
+    view_.Attach(window_, controls_, fram_);
+    controller_.Startup(scriptArgument_);
     Render();
     return SetTimer(window_, IDT_TIMER1, kTimer1Interval, nullptr) != 0;
 }
@@ -163,6 +189,42 @@ bool Form1::OnSetCursor(HWND under, UINT hitTest) {
     if (under != controls_.pict2 || hitTest != HTCLIENT) return false;
     SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
     return true;
+}
+
+// False keeps the window: the user chose to go on with unsaved changes.
+bool Form1::OnClose() {
+    const bool close = controller_.Closing();
+    if (close) {
+        KillTimer(window_, IDT_TIMER1);
+    } else {
+        Render();
+    }
+    return close;
+}
+
+void Form1::FramTextChanged(SettingsBox box, const std::string& text) {
+    controller_.SettingsTextChanged(box, text);
+    Render();
+}
+
+void Form1::FramKeywordKeyReleased() {
+    controller_.KeywordKeyReleased();
+    Render();
+}
+
+void Form1::FramSpinnerChanged(int value) {
+    controller_.SpinnerChanged(value);
+    Render();
+}
+
+void Form1::FramOption1Clicked() {
+    controller_.Option1Clicked();
+    Render();
+}
+
+void Form1::FramOption2Clicked() {
+    controller_.Option2Clicked();
+    Render();
 }
 
 void Form1::Render() { view_.Render(controller_.View(), controller_.Script().Tree()); }

@@ -4,21 +4,30 @@
 // view-model after each of them.
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "app/dpi_resources.h"
 #include "app/form1_controls.h"
+#include "app/fram_panel.h"
 #include "app/inert_executor.h"
 #include "app/main_view.h"
 #include "core/controller/main_controller.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_file_dialogs.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_queries.h"
 
 namespace tavo {
 
-class Form1 {
+class Form1 final : private FramEvents {
 public:
-    explicit Form1(HINSTANCE instance);
+    // `scriptArgument`: the Script file named on the command line, if any.
+    Form1(HINSTANCE instance, std::optional<std::string> scriptArgument);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -34,10 +43,19 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor(HWND under, UINT hitTest);
+    bool OnClose();
     void Render();
 
+    void FramTextChanged(SettingsBox box, const std::string& text) override;
+    void FramKeywordKeyReleased() override;
+    void FramSpinnerChanged(int value) override;
+    void FramOption1Clicked() override;
+    void FramOption2Clicked() override;
+
     HINSTANCE instance_;
+    std::optional<std::string> scriptArgument_;
     HWND window_ = nullptr;
+    FramPanel fram_{*this};
     Form1Controls controls_;
     DpiResources resources_;
     MainView view_;
@@ -47,6 +65,10 @@ private:
     Win32EventPump pump_;
     Win32MessageBoxes messages_;
     InertExecutor executor_;
+    Win32Registry registry_;
+    Win32Files files_;
+    Win32FileDialogs dialogs_;
+    std::unique_ptr<CodePage936> codePage_;
     MainController controller_;
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/control_ids.h"
+#include "app/fram_panel.h"
 #include "app/toolbar1.h"
 
 namespace tavo {
@@ -17,10 +18,12 @@ HWND Child(HWND parent, HINSTANCE instance, int id, const wchar_t* className, DW
 
 }  // namespace
 
-bool CreateForm1Controls(HWND parent, HINSTANCE instance, Form1Controls& c) {
-    // The bar overlaps the edges of the tree and the log and must lie above them; the
-    // first child made is the top of the z-order. SS_NOTIFY lets the bar take the mouse
-    // (its pointer now, its dragging later).
+bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, Form1Controls& c) {
+    // The first child made is the top of the z-order: the settings panel lies over the
+    // tree, and the bar overlaps the edges of the tree and the log. SS_NOTIFY lets the
+    // bar take the mouse (its pointer now, its dragging later).
+    if (!fram.Create(parent, instance)) return false;
+    c.fram = fram.Handle();
     c.pict2 = Child(parent, instance, IDC_PICT2, WC_STATICW, SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS);
     c.toolbar1 = CreateToolbar1(parent, instance);
     c.pimage = Child(parent, instance, IDC_PIMAGE, WC_STATICW, SS_LEFT);

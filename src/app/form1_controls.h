@@ -4,6 +4,8 @@
 
 namespace tavo {
 
+class FramPanel;
+
 struct Form1Controls {
     HWND toolbar1 = nullptr;
     HWND pimage = nullptr;  // picture buffer: shows the captured block later
@@ -11,10 +13,13 @@ struct Form1Controls {
     HWND infoTree = nullptr;
     HWND journal = nullptr;
     HWND pict2 = nullptr;  // the bar between tree and log
+    HWND fram = nullptr;   // the settings panel (FramPanel)
 };
 
-// Creates the controls unplaced; false when one of them could not be made.
-bool CreateForm1Controls(HWND parent, HINSTANCE instance, Form1Controls& controls);
+// Creates the controls unplaced, the settings panel among them; false when one of them
+// could not be made.
+bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram,
+                         Form1Controls& controls);
 
 // Background colours of the painted statics (0x00BBGGRR).
 inline constexpr COLORREF kPimageColour = 0x80FF80;

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
+#include "app/twips.h"
+
 namespace tavo {
 namespace {
-
-struct TwipsRect {
-    int left, top, width, height;
-};
 
 constexpr int kClientWidth = 9870;
 constexpr int kClientHeight = 7800;  // the tree and log end at 7470; a banner line goes below
@@ -18,20 +16,8 @@ constexpr TwipsRect kLabel1{6345, 0, kClientWidth - 6345, 450};
 constexpr TwipsRect kInfoTree{0, 450, 6720, 7020};
 constexpr TwipsRect kPict2{6675, 480, 150, 7020};
 constexpr TwipsRect kJournal{6735, 450, 3150, 7020};
-
-int Px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
-
-// Edges are converted rather than sizes, so neighbouring controls meet without gaps.
-RECT ToPixels(const TwipsRect& r, UINT dpi) {
-    return {Px(r.left, dpi), Px(r.top, dpi), Px(r.left + r.width, dpi),
-            Px(r.top + r.height, dpi)};
-}
-
-void Place(HWND control, const TwipsRect& twips, UINT dpi) {
-    const RECT r = ToPixels(twips, dpi);
-    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOACTIVATE | SWP_NOZORDER);
-}
+// Over the tree, near its top-left corner.
+constexpr TwipsRect kFram{120, 600, 6000, 3600};
 
 // The bar lies over the log's left edge; keep the first characters clear of it.
 void KeepLogTextClearOfBar(HWND journal, UINT dpi) {
@@ -49,6 +35,7 @@ void LayOutControls(const Form1Controls& c, UINT dpi) {
     Place(c.infoTree, kInfoTree, dpi);
     Place(c.journal, kJournal, dpi);
     Place(c.pict2, kPict2, dpi);
+    Place(c.fram, kFram, dpi);
     KeepLogTextClearOfBar(c.journal, dpi);
 }
 

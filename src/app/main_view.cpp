@@ -6,9 +6,10 @@
 
 namespace tavo {
 
-void MainView::Attach(HWND window, const Form1Controls& controls) {
+void MainView::Attach(HWND window, const Form1Controls& controls, FramPanel& fram) {
     window_ = window;
     controls_ = controls;
+    fram_ = &fram;
     tree_.Attach(controls.infoTree);
     journal_.Attach(controls.journal);
     last_.reset();
@@ -33,8 +34,9 @@ void MainView::Render(const MainViewModel& view, const ScriptTree& tree) {
     if (Changed(view, &V::journalEnabled)) EnableWindow(journal_.Handle(), view.journalEnabled);
     if (Changed(view, &V::journal)) journal_.Show(view.journal);
     RenderTree(view, tree);
-    // The editor and settings panels (pictShown, framShown and their buttons) are not
-    // part of this window yet.
+    if (Changed(view, &V::framShown)) fram_->Show(view.framShown);
+    fram_->Render(view.settings);
+    // The editor panel (pictShown and its buttons) is not part of this window yet.
     last_ = view;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/form1_controls.h"
+#include "app/fram_panel.h"
 #include "app/info_tree_view.h"
 #include "app/journal_view.h"
 #include "core/controller/view_model.h"
@@ -15,7 +16,7 @@ namespace tavo {
 
 class MainView {
 public:
-    void Attach(HWND window, const Form1Controls& controls);
+    void Attach(HWND window, const Form1Controls& controls, FramPanel& fram);
     // The window is gone; later renderings do nothing.
     void Detach() { window_ = nullptr; }
 
@@ -29,6 +30,7 @@ private:
 
     HWND window_ = nullptr;
     Form1Controls controls_;
+    FramPanel* fram_ = nullptr;
     InfoTreeView tree_;
     JournalView journal_;
     std::optional<MainViewModel> last_;

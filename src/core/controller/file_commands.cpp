@@ -32,12 +32,12 @@ std::optional<std::string> MainController::FileDialg(bool isSave) {
     FileDialogRequest request{isSave, env_.exeName, kScriptFilter, state_.ScriptName,
                               kScriptExtension, folder};
     const std::int64_t started = services_.clock.MonotonicMilliseconds();
-    std::optional<std::string> path = services_.dialogs.Show(request);
-    if (!path && services_.clock.MonotonicMilliseconds() - started < kDialogStartFailureMs) {
+    std::string path = services_.dialogs.Show(request).value_or(std::string());
+    if (path.empty() && services_.clock.MonotonicMilliseconds() - started < kDialogStartFailureMs) {
         request.defaultName.clear();
-        path = services_.dialogs.Show(request);
+        path = services_.dialogs.Show(request).value_or(std::string());
     }
-    if (path && path->empty()) path.reset();
+    if (path.empty()) return std::nullopt;
     return path;
 }
 
