@@ -1,0 +1,42 @@
+#pragma once
+// Executing one Instruction against a target window: recognise, click, type.
+#include "core/runner/instruction_executor.h"
+#include "core/runner/key_sender.h"
+#include "core/runner/recognition.h"
+#include "platform/keyboard_input.h"
+#include "platform/window_capture.h"
+
+namespace tavo {
+
+inline constexpr int kClickHoldMs = 100;
+
+// The block of the window's client drawing whose reference point under `code` is (x, y).
+// Where the window did not draw itself (a black surface) and plug-in windows are not
+// required, the visible screen content is taken instead. An empty client area (a
+// minimised window) gives a black block.
+Picture CaptureBlock(WindowCapture& capture, WindowHandle window, int x, int y, int width,
+                     int height, int code, bool flashMode);
+
+// A left click at a client point, posted: the real pointer does not move.
+void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point);
+
+class TargetActions : public InstructionExecutor {
+public:
+    TargetActions(WindowCapture& capture, KeyboardInput& input, KeySender& keys)
+        : capture_(capture), input_(input), keys_(keys) {}
+
+    bool ExecuteInstruction(const Instruction& instruction, const ExecutionTarget& target) override;
+
+    // The block captured last (by the runner or a pick), shown as Pimage.
+    const Picture& LastBlock() const { return lastBlock_; }
+    std::uint64_t BlockSerial() const { return blockSerial_; }
+
+private:
+    WindowCapture& capture_;
+    KeyboardInput& input_;
+    KeySender& keys_;
+    Picture lastBlock_{kBlockSide, kBlockSide, 0x80FF80};
+    std::uint64_t blockSerial_ = 0;
+};
+
+}  // namespace tavo
