@@ -11,6 +11,7 @@
 #include "driver/journal.h"
 #include "driver/poll.h"
 #include "driver/practice.h"
+#include "driver/registry.h"
 #include "driver/tavo_app.h"
 #include "driver/text.h"
 #include "driver/windows.h"
@@ -26,7 +27,11 @@ inline constexpr std::chrono::milliseconds kNothingHappensPeriod{1500};
 
 class TavoTest : public ::testing::Test {
 protected:
-    void SetUp() override { app.Start(); }
+    // Registry values of an earlier test would steer the start-up (keyword, Script name).
+    void SetUp() override {
+        ResetTavoRegistry();
+        app.Start();
+    }
 
     void TearDown() override {
         for (PracticeTarget& t : targets) t.Kill();

@@ -69,4 +69,21 @@ std::string ReadWholeFile(const std::wstring& path) {
     return content;
 }
 
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD wrote = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr) &&
+                    wrote == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+std::wstring FreshTavoFolder(const std::wstring& stem) {
+    const std::wstring folder = FreshWorkFile(stem, L"");
+    if (!CreateDirectoryW(folder.c_str(), nullptr)) return {};
+    const std::wstring exe = folder + L"\\tavo.exe";
+    return CopyFileW(TavoExePath().c_str(), exe.c_str(), TRUE) ? exe : std::wstring();
+}
+
 }  // namespace e2e

@@ -17,5 +17,10 @@ bool FileExists(const std::wstring& path);
 // A file name in the work folder that no earlier call of this process returned.
 std::wstring FreshWorkFile(const std::wstring& stem, const std::wstring& extension);
 std::string ReadWholeFile(const std::wstring& path);  // shared read; "" if unreadable
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
+
+// A new folder in the work folder holding a copy of tavo.exe; the path of that copy.
+// Tavo reads and writes Scripts beside itself, so a test with files gets its own.
+std::wstring FreshTavoFolder(const std::wstring& stem);
 
 }  // namespace e2e

@@ -20,11 +20,12 @@ HWND RequireControl(HWND main, int id, const char* name) {
 
 }  // namespace
 
-void TavoApp::Start() {
-    const std::wstring exe = TavoExePath();
+void TavoApp::Start() { Start(TavoExePath()); }
+
+void TavoApp::Start(const std::wstring& exe, const std::vector<std::wstring>& args) {
     if (!FileExists(exe)) throw std::runtime_error("tavo.exe not found at " + Narrow(exe));
     // Its own folder: the program looks there for the last Script and writes files there.
-    process_ = Process::Launch(exe, {}, DirectoryOf(exe));
+    process_ = Process::Launch(exe, args, DirectoryOf(exe));
     main_ = WaitForTopLevelWindow(process_.Id(), TAVO_MAIN_WINDOW_CLASS, kStartTimeout);
     if (!main_) {
         throw std::runtime_error(std::string("tavo.exe main window did not appear; process ") +
@@ -33,6 +34,8 @@ void TavoApp::Start() {
     label1_ = RequireControl(main_, IDC_LABEL1, "Label1");
     journal_ = RequireControl(main_, IDC_JOURNAL, "Journal");
     toolbar_ = RequireControl(main_, IDC_TOOLBAR1, "Toolbar1");
+    tree_ = RequireControl(main_, IDC_INFOTREE, "InfoTree");
+    fram_ = RequireControl(main_, IDC_FRAM, "Fram");
 }
 
 std::wstring TavoApp::Label1Text() const { return TextOrMarker(label1_); }
@@ -47,6 +50,53 @@ bool TavoApp::ChooseRun(std::chrono::milliseconds openTimeout) const {
 }
 bool TavoApp::ChooseStop(std::chrono::milliseconds openTimeout) const {
     return ChooseMenuItem(main_, L'c', L't', openTimeout);
+}
+
+bool TavoApp::ChooseSave(std::chrono::milliseconds openTimeout) const {
+    return ChooseMenuItem(main_, L'f', L's', openTimeout);
+}
+
+void TavoApp::ChooseSetup() const { PostMessageW(main_, WM_SYSCOMMAND, SC_KEYMENU, L'p'); }
+
+std::wstring TavoApp::BoxText(int id) const { return TextOrMarker(Control(id)); }
+
+bool TavoApp::TypeInto(int id, const std::wstring& text) const {
+    HWND box = Control(id);
+    DWORD_PTR ignored = 0;
+    const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        return SendMessageTimeoutW(box, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &ignored) != 0;
+    };
+    if (!box || !send(EM_SETSEL, 0, -1)) return false;
+    for (wchar_t c : text) {
+        if (!send(WM_CHAR, c, 1)) return false;
+    }
+    // The release of the last key, as a keyboard ends the typing; a character without a
+    // key of its own came through the input method.
+    const SHORT key = text.empty() ? -1 : VkKeyScanW(text.back());
+    const WPARAM vk = key == -1 ? VK_PROCESSKEY : LOBYTE(key);
+    return send(WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001));
+}
+
+bool TavoApp::PasteInto(int id, const std::wstring& text) const {
+    HWND box = Control(id);
+    DWORD_PTR ok = 0;
+    return box && SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                                      2000, &ok) && ok;
+}
+
+int TavoApp::SpinnerPosition() const {
+    DWORD_PTR position = 0;
+    SendMessageTimeoutW(Control(IDC_VSCROLL1), SBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &position);
+    return static_cast<int>(static_cast<LRESULT>(position));
+}
+
+void TavoApp::ScrollSpinner(int request) const {
+    PostMessageW(fram_, WM_VSCROLL, MAKEWPARAM(request, 0), reinterpret_cast<LPARAM>(Control(IDC_VSCROLL1)));
+}
+
+bool TavoApp::ClickOption(int id) const {
+    HWND button = Control(id);
+    return button && PostMessageW(button, BM_CLICK, 0, 0) != 0;
 }
 
 }  // namespace e2e

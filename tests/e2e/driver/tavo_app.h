@@ -10,6 +10,7 @@
 #include "control_ids.h"
 #include "driver/controls.h"
 #include "driver/process.h"
+#include "driver/windows.h"
 
 namespace e2e {
 
@@ -22,9 +23,11 @@ inline constexpr int kButtonStop = 9;
 
 class TavoApp {
 public:
-    // Starts tavo.exe in its own folder and waits (bounded) for the main window and its
-    // controls; throws std::runtime_error if they do not appear.
+    // Starts tavo.exe (the one under test, or a copy) in its own folder and waits
+    // (bounded) for the main window and its controls; throws std::runtime_error if they
+    // do not appear.
     void Start();
+    void Start(const std::wstring& exe, const std::vector<std::wstring>& args = {});
     void Kill() { process_.Terminate(); }
 
     const Process& Proc() const { return process_; }
@@ -32,6 +35,10 @@ public:
     HWND Label1() const { return label1_; }
     HWND Journal() const { return journal_; }
     HWND Toolbar() const { return toolbar_; }
+    HWND Tree() const { return tree_; }
+    HWND Fram() const { return fram_; }
+    // A control of the main window or of the settings panel, by its id.
+    HWND Control(int id) const { return FindControl(main_, id); }
 
     std::wstring Label1Text() const;
     std::wstring JournalText() const;
@@ -42,6 +49,21 @@ public:
     // 控制(&C) → 运行脚本(&R) / 停止运行(&T); false when 控制(&C) did not open in time.
     bool ChooseRun(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
     bool ChooseStop(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
+    // 文件(&F) → 保存脚本(&S).
+    bool ChooseSave(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
+    // 设置(&P), a command on the menu bar itself: its key runs it without a drop-down.
+    void ChooseSetup() const;
+
+    // The settings panel's boxes: text through WM_GETTEXT; typing sends one WM_CHAR per
+    // character over the selected old text, then the key's release, and returns when
+    // Tavo has handled them all. Each character is a change of its own.
+    std::wstring BoxText(int id) const;
+    bool TypeInto(int id, const std::wstring& text) const;
+    // The whole text at once, as a paste over the old one (WM_SETTEXT: one change).
+    bool PasteInto(int id, const std::wstring& text) const;
+    int SpinnerPosition() const;  // SBM_GETPOS of VScroll1
+    void ScrollSpinner(int request) const;  // SB_LINEUP, SB_LINEDOWN, ...
+    bool ClickOption(int id) const;
 
 private:
     Process process_;
@@ -49,6 +71,8 @@ private:
     HWND label1_ = nullptr;
     HWND journal_ = nullptr;
     HWND toolbar_ = nullptr;
+    HWND tree_ = nullptr;
+    HWND fram_ = nullptr;
 };
 
 }  // namespace e2e

@@ -1,0 +1,50 @@
+#include "driver/message_box.h"
+
+#include "driver/poll.h"
+#include "driver/windows.h"
+
+namespace e2e {
+
+namespace {
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindOwnedDialog(HWND owner) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    for (HWND w : TopLevelWindows(pid)) {
+        if (IsWindowVisible(w) && GetWindow(w, GW_OWNER) == owner && ClassNameOf(w) == L"#32770") return w;
+    }
+    return nullptr;
+}
+
+HWND WaitForOwnedDialog(HWND owner, std::chrono::milliseconds timeout) {
+    return PollUntil([&] { return FindOwnedDialog(owner); }, [](HWND w) { return w != nullptr; }, timeout).last;
+}
+
+std::wstring MessageText(HWND box) {
+    std::vector<HWND> children;
+    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::wstring text;
+    for (HWND child : children) {
+        if (_wcsicmp(ClassNameOf(child).c_str(), L"Static") != 0) continue;
+        const std::wstring part = ReadText(child).value_or(L"");
+        if (part.empty()) continue;
+        if (!text.empty()) text += L"\n";
+        text += part;
+    }
+    return text;
+}
+
+bool Answer(HWND box, int buttonId) {
+    HWND button = GetDlgItem(box, buttonId);
+    if (!button) return false;
+    return PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
+}
+
+}  // namespace e2e

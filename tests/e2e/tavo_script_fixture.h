@@ -1,0 +1,81 @@
+#pragma once
+// tavo.exe started by the test, after it has laid out the folder and the registry the
+// program starts from; a sample Script whose file image is built by the test.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/gmx_image.h"
+#include "driver/message_box.h"
+#include "driver/paths.h"
+#include "driver/poll.h"
+#include "driver/registry.h"
+#include "driver/tavo_app.h"
+#include "driver/text.h"
+#include "driver/tree_view.h"
+#include "driver/windows.h"
+
+namespace e2e {
+
+// Keyword Game, minimum 640 × 480, three windows, other windows (flag 1).
+inline constexpr wchar_t kSampleHeader[] = L"Game|640|480|3|1|";
+
+// Three top-level Instructions, the second with a child; negative, large and jump values,
+// Chinese captions and texts, a picture: every field kind travels through load and save.
+inline std::vector<GmxRecord> SampleRecords() {
+    return {
+        {.LocationX = 120, .Locationy = 45, .LocationBase = 1, .pPause = 2, .NodeKey = L"L1", .NodeText = L"开始",
+         .pChar = L"你好 hello"},
+        {.LocationX = -15, .Locationy = 10, .pLocationX = 300, .pLocationy = 200, .pLocationBase = 2, .pDelay = 50,
+         .pYesNext = L"L4", .NodeKey = L"L2", .NodeText = L"进入", .pPicture = L"010011000111100001111100000111111000"},
+        {.pNotNext = L"L1", .NodeKey = L"L3", .NodeParent = L"L2", .NodeText = L"子项", .pChar = L"{ENTER}"},
+        {.LocationX = 32000, .Locationy = -1, .NodeKey = L"L4", .NodeText = L"结束", .pChar = L"abc"},
+    };
+}
+
+inline std::vector<TreeItem> SampleTree() { return {{0, L"开始"}, {0, L"进入"}, {1, L"子项"}, {0, L"结束"}}; }
+
+class TavoScriptTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetTavoRegistry(); }
+    void TearDown() override { app.Kill(); }
+
+    // A folder of its own with tavo.exe, and optionally a Script file in it.
+    void PrepareFolder(const std::wstring& stem) {
+        exe = FreshTavoFolder(stem);
+        ASSERT_FALSE(exe.empty()) << "cannot prepare a folder with tavo.exe";
+        folder = DirectoryOf(exe);
+    }
+    void PlaceScript(const std::wstring& path, const std::string& image) {
+        ASSERT_TRUE(WriteWholeFile(path, image)) << "cannot write " << Narrow(path);
+    }
+
+    Polled<std::vector<TreeItem>> WaitTree(const std::vector<TreeItem>& expected,
+                                           milliseconds timeout = milliseconds(5000)) {
+        return PollUntil([&] { return ReadTreeItems(app.Tree()); },
+                         [&](const std::vector<TreeItem>& items) { return items == expected; }, timeout);
+    }
+
+    Polled<std::wstring> WaitBox(int id, const std::wstring& text, milliseconds timeout = milliseconds(3000)) {
+        return PollUntil([&] { return app.BoxText(id); }, [&](const std::wstring& t) { return t == text; }, timeout);
+    }
+
+    Polled<bool> WaitSaveEnabled(bool enabled, milliseconds timeout = milliseconds(3000)) {
+        return PollUntil([&] { return app.Button(kButtonSave).enabled; }, [&](bool e) { return e == enabled; },
+                         timeout);
+    }
+
+    Polled<bool> WaitFramShown(bool shown, milliseconds timeout = milliseconds(3000)) {
+        return PollUntil([&] { return IsWindowVisible(app.Fram()) != FALSE; }, [&](bool s) { return s == shown; },
+                         timeout);
+    }
+
+    TavoApp app;
+    std::wstring exe;
+    std::wstring folder;
+};
+
+}  // namespace e2e
