@@ -50,6 +50,11 @@ void InfoTreeView::Rebuild(const ScriptTree& tree) {
     InvalidateRect(tree_, nullptr, TRUE);
 }
 
+void InfoTreeView::ExpandAll() {
+    for (const auto& [key, item] : items_)
+        SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+}
+
 void InfoTreeView::Select(const std::string& key) {
     const auto found = items_.find(key);
     const HTREEITEM item = found == items_.end() ? nullptr : found->second;

@@ -21,6 +21,8 @@ public:
     // Selects the node with `key` and scrolls it into view; an empty or unknown key
     // leaves no node selected.
     void Select(const std::string& key);
+    // Expands every node that has children, so that all nodes show.
+    void ExpandAll();
     // In-place caption editing and dragging of nodes.
     void SetEditable(bool editable);
 

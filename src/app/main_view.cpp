@@ -45,6 +45,7 @@ void MainView::RenderTree(const MainViewModel& view, const ScriptTree& tree) {
     if (Changed(view, &V::treeEditable)) tree_.SetEditable(view.treeEditable);
     const bool rebuilt = Changed(view, &V::treeRevision);
     if (rebuilt) tree_.Rebuild(tree);
+    if (Changed(view, &V::expandAllSerial)) tree_.ExpandAll();
     if (rebuilt || Changed(view, &V::selectionSerial) || Changed(view, &V::selectedKey))
         tree_.Select(view.selectedKey);
 }

@@ -37,6 +37,9 @@ protected:
 TEST_F(TavoScriptFile, ScriptNamedInTheRegistryIsLoadedAtStartUpIntoTheTreeAndTheSettings) {
     ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"load"));
     EXPECT_EQ(TreeItemCount(app.Tree()), std::optional<size_t>(4));
+    // Every loaded node is shown: the child's parent is expanded.
+    const std::vector<std::wstring> shown = ExpandedItemTexts(app.Tree());
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"开始", L"进入", L"子项", L"结束"})) << shown.size() << " shown";
     EXPECT_FALSE(IsWindowVisible(app.Fram())) << "the settings panel starts hidden";
 
     EXPECT_EQ(Narrow(app.BoxText(IDC_NAME_TXT)), "Game");

@@ -84,6 +84,17 @@ std::vector<TreeItem> ReadTreeItems(HWND tree) {
     return items;
 }
 
+std::vector<std::wstring> ExpandedItemTexts(HWND tree) {
+    ItemReader reader(tree);
+    std::vector<std::wstring> texts;
+    for (HTREEITEM item = NextItem(tree, nullptr, TVGN_ROOT); item; item = NextItem(tree, item, TVGN_NEXTVISIBLE)) {
+        const auto text = reader.Text(item);
+        if (!text) return {};
+        texts.push_back(*text);
+    }
+    return texts;
+}
+
 std::string Describe(const std::vector<TreeItem>& items) {
     std::string out = "[";
     for (const TreeItem& item : items) {

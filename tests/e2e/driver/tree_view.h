@@ -19,6 +19,8 @@ struct TreeItem {
 std::optional<size_t> TreeItemCount(HWND tree);
 // Every item in display pre-order (collapsed or not); empty when the tree cannot be read.
 std::vector<TreeItem> ReadTreeItems(HWND tree);
+// The texts of the items that show when scrolled to (every ancestor expanded), in order.
+std::vector<std::wstring> ExpandedItemTexts(HWND tree);
 std::string Describe(const std::vector<TreeItem>& items);
 
 }  // namespace e2e
