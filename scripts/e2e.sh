@@ -36,6 +36,7 @@ run_suite() {
     shift 3
     echo "=== $name ==="
     local status=0 pid
+    : >"$out"  # tail may start before the suite opens it
     wine_run timeout -k 5 "$limit" wine "$@" >"$out" 2>&1 </dev/null &
     pid=$!
     tail -n +1 -f --pid="$pid" "$out"
