@@ -7,32 +7,7 @@ namespace {
 
 constexpr wchar_t kCloseQuestion[] = L"你更新的数据还没有保存，你确定要放弃吗?";
 
-// Where two byte strings first differ, for failure messages.
-std::string FirstDifference(const std::string& actual, const std::string& expected) {
-    size_t i = 0;
-    while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
-    if (i == actual.size() && i == expected.size()) return "identical";
-    return "size " + std::to_string(actual.size()) + " (expected " + std::to_string(expected.size()) +
-           "), first difference at byte " + std::to_string(i) + " (block " + std::to_string(i / 142) + ")";
-}
-
-class TavoScriptFile : public TavoScriptTest {
-protected:
-    // demo.gmx beside tavo.exe and named in the registry, as the last run left it.
-    void StartWithSampleScript(const std::wstring& stem) {
-        PrepareFolder(stem);
-        script = folder + L"\\demo.gmx";
-        image = GmxImage(kSampleHeader, SampleRecords());
-        PlaceScript(script, image);
-        ASSERT_TRUE(WriteTavoValue(L"FileName", L"demo"));
-        app.Start(exe);
-        const auto tree = WaitTree(SampleTree());
-        ASSERT_TRUE(tree.ok) << "tree " << Describe(tree.last);
-    }
-
-    std::wstring script;
-    std::string image;
-};
+class TavoScriptFile : public TavoScriptTest {};
 
 TEST_F(TavoScriptFile, ScriptNamedInTheRegistryIsLoadedAtStartUpIntoTheTreeAndTheSettings) {
     ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"load"));

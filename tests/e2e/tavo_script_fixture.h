@@ -38,6 +38,15 @@ inline std::vector<GmxRecord> SampleRecords() {
 
 inline std::vector<TreeItem> SampleTree() { return {{0, L"开始"}, {0, L"进入"}, {1, L"子项"}, {0, L"结束"}}; }
 
+// Where two byte strings first differ, for failure messages.
+inline std::string FirstDifference(const std::string& actual, const std::string& expected) {
+    size_t i = 0;
+    while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
+    if (i == actual.size() && i == expected.size()) return "identical";
+    return "size " + std::to_string(actual.size()) + " (expected " + std::to_string(expected.size()) +
+           "), first difference at byte " + std::to_string(i) + " (block " + std::to_string(i / 142) + ")";
+}
+
 class TavoScriptTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetTavoRegistry(); }
@@ -49,8 +58,21 @@ protected:
         ASSERT_FALSE(exe.empty()) << "cannot prepare a folder with tavo.exe";
         folder = DirectoryOf(exe);
     }
-    void PlaceScript(const std::wstring& path, const std::string& image) {
-        ASSERT_TRUE(WriteWholeFile(path, image)) << "cannot write " << Narrow(path);
+    void PlaceScript(const std::wstring& path, const std::string& bytes) {
+        ASSERT_TRUE(WriteWholeFile(path, bytes)) << "cannot write " << Narrow(path);
+    }
+
+    // demo.gmx beside tavo.exe and named in the registry, as the last run left it; Tavo
+    // started and the Script loaded.
+    void StartWithSampleScript(const std::wstring& stem) {
+        ASSERT_NO_FATAL_FAILURE(PrepareFolder(stem));
+        script = folder + L"\\demo.gmx";
+        image = GmxImage(kSampleHeader, SampleRecords());
+        ASSERT_NO_FATAL_FAILURE(PlaceScript(script, image));
+        ASSERT_TRUE(WriteTavoValue(L"FileName", L"demo"));
+        app.Start(exe);
+        const auto tree = WaitTree(SampleTree());
+        ASSERT_TRUE(tree.ok) << "tree " << Describe(tree.last);
     }
 
     Polled<std::vector<TreeItem>> WaitTree(const std::vector<TreeItem>& expected,
@@ -76,6 +98,8 @@ protected:
     TavoApp app;
     std::wstring exe;
     std::wstring folder;
+    std::wstring script;  // the sample Script's file
+    std::string image;    // and its bytes
 };
 
 }  // namespace e2e

@@ -14,17 +14,19 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
 
 }  // namespace
 
-HWND FindOwnedDialog(HWND owner) {
+HWND FindOwnedDialog(HWND owner, const std::wstring& title) {
     DWORD pid = 0;
     GetWindowThreadProcessId(owner, &pid);
     for (HWND w : TopLevelWindows(pid)) {
-        if (IsWindowVisible(w) && GetWindow(w, GW_OWNER) == owner && ClassNameOf(w) == L"#32770") return w;
+        if (!IsWindowVisible(w) || GetWindow(w, GW_OWNER) != owner || ClassNameOf(w) != L"#32770") continue;
+        if (title.empty() || ReadText(w).value_or(L"") == title) return w;
     }
     return nullptr;
 }
 
-HWND WaitForOwnedDialog(HWND owner, std::chrono::milliseconds timeout) {
-    return PollUntil([&] { return FindOwnedDialog(owner); }, [](HWND w) { return w != nullptr; }, timeout).last;
+HWND WaitForOwnedDialog(HWND owner, std::chrono::milliseconds timeout, const std::wstring& title) {
+    return PollUntil([&] { return FindOwnedDialog(owner, title); }, [](HWND w) { return w != nullptr; }, timeout)
+        .last;
 }
 
 std::wstring MessageText(HWND box) {

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes a program shows: top-level "#32770" windows owned by its window.
+// Message boxes and common dialogs a program shows: top-level "#32770" windows owned by
+// its window.
 #include <windows.h>
 
 #include <chrono>
@@ -7,9 +8,10 @@
 
 namespace e2e {
 
-// The first visible dialog owned by `owner`; nullptr when there is none.
-HWND FindOwnedDialog(HWND owner);
-HWND WaitForOwnedDialog(HWND owner, std::chrono::milliseconds timeout);
+// The first visible dialog owned by `owner` with this title (any when empty); nullptr
+// when there is none.
+HWND FindOwnedDialog(HWND owner, const std::wstring& title = L"");
+HWND WaitForOwnedDialog(HWND owner, std::chrono::milliseconds timeout, const std::wstring& title = L"");
 
 // The texts of the box's static controls (the icon has none), joined by new lines.
 std::wstring MessageText(HWND box);

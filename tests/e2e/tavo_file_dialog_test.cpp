@@ -1,0 +1,71 @@
+// The Open and Save As commands through the common file dialogs: the dialog's title and
+// default name, the chosen file loaded or written, and the backup made before.
+#include "tavo_script_fixture.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kFileNameControl = 1148;  // the explorer-style dialog's file name box
+constexpr wchar_t kDialogTitle[] = L"tavo";  // the executable's name without extension
+constexpr wchar_t kOpenQuestion[] = L"导入新数据将丢失现有数据,确定要执行些操作吗?";
+
+class TavoFileDialog : public TavoScriptTest {
+protected:
+    // Waits for the dialog, then chooses `path` in it.
+    void ChooseInDialog(const std::wstring& path, std::wstring* defaultName = nullptr) {
+        HWND dialog = WaitForOwnedDialog(app.Main(), milliseconds(5000), kDialogTitle);
+        ASSERT_NE(dialog, nullptr) << "no file dialog titled tavo";
+        HWND name = WaitForControl(dialog, kFileNameControl, milliseconds(3000));
+        ASSERT_NE(name, nullptr) << "the dialog has no file name box";
+        if (defaultName) *defaultName = ReadText(name).value_or(L"<no answer>");
+        DWORD_PTR ok = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG,
+                                        2000, &ok));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        const auto closed = PollUntil([&] { return IsWindow(dialog) != FALSE; }, [](bool open) { return !open; },
+                                      milliseconds(3000));
+        ASSERT_TRUE(closed.ok) << "the dialog did not take " << Narrow(path);
+    }
+};
+
+TEST_F(TavoFileDialog, OpenOnTheToolbarAsksThenLoadsTheChosenFile) {
+    ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"open"));
+    // Out of the program's folder, where start-up would find it.
+    const std::wstring elsewhere = folder + L"\\scripts";
+    ASSERT_TRUE(CreateDirectoryW(elsewhere.c_str(), nullptr));
+    const std::wstring chosen = elsewhere + L"\\other.gmx";
+    ASSERT_NO_FATAL_FAILURE(PlaceScript(chosen, GmxImage(kSampleHeader, SampleRecords())));
+    app.Start(exe);
+    EXPECT_EQ(TreeItemCount(app.Tree()), std::optional<size_t>(0));
+
+    ASSERT_TRUE(app.ClickButton(kButtonOpen)) << "no rectangle for toolbar button 1";
+    HWND question = WaitForOwnedDialog(app.Main(), milliseconds(3000), L"Tavo");
+    ASSERT_NE(question, nullptr) << "Open asked nothing";
+    EXPECT_EQ(Narrow(MessageText(question)), Narrow(kOpenQuestion));
+    ASSERT_TRUE(Answer(question, IDYES));
+    ASSERT_NO_FATAL_FAILURE(ChooseInDialog(chosen));
+
+    const auto tree = WaitTree(SampleTree());
+    EXPECT_TRUE(tree.ok) << "tree " << Describe(tree.last);
+    EXPECT_EQ(Narrow(ReadTavoValue(L"FileName").value_or(L"<none>")), "other");
+}
+
+TEST_F(TavoFileDialog, SaveAsBacksUpTheOpenFileThenWritesTheChosenOne) {
+    ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"saveas"));
+    ASSERT_TRUE(ChooseMenuItem(app.Main(), L'f', L'a')) << "文件(&F) did not open";
+    const std::wstring copy = folder + L"\\copy.gmx";
+    std::wstring defaultName;
+    ASSERT_NO_FATAL_FAILURE(ChooseInDialog(copy, &defaultName));
+    EXPECT_EQ(Narrow(defaultName), "demo") << "the dialog should offer the Script's name";
+
+    const auto saved = WaitSaveEnabled(false);
+    ASSERT_TRUE(saved.ok) << "Save still " << Describe(app.Button(kButtonSave));
+    const std::string written = ReadWholeFile(copy);
+    EXPECT_TRUE(written == image) << FirstDifference(written, image);
+    const std::string backup = ReadWholeFile(script + L".bak");
+    EXPECT_TRUE(backup == image) << "demo.gmx.bak: " << FirstDifference(backup, image);
+    EXPECT_EQ(Narrow(ReadTavoValue(L"FileName").value_or(L"<none>")), "copy");
+}
+
+}  // namespace
+}  // namespace e2e
