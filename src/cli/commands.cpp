@@ -1,0 +1,90 @@
+#include "cli/commands.h"
+
+#include <cctype>
+#include <optional>
+
+#include "cli/check.h"
+#include "cli/convert.h"
+#include "cli/dump.h"
+#include "cli/file_io.h"
+#include "cli/json_mapping.h"
+
+namespace tavo::cli {
+namespace {
+
+enum class FileKind { Gmx, Json };
+
+std::optional<FileKind> KindOf(const std::string& name) {
+    const std::u8string raw = PathFromUtf8(name).extension().u8string();
+    std::string extension;
+    for (char8_t c : raw)
+        extension += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".gmx") return FileKind::Gmx;
+    if (extension == ".json") return FileKind::Json;
+    return std::nullopt;
+}
+
+int Error(std::ostream& err, const std::string& message, int status) {
+    err << "tavo-cli: error: " << message << "\n";
+    return status;
+}
+
+void Warn(std::ostream& err, const std::string& message) {
+    err << "tavo-cli: warning: " << message << "\n";
+}
+
+}  // namespace
+
+int RunDump(const std::string& file, bool asJson, std::ostream& out, std::ostream& err) {
+    try {
+        const std::string bytes = ReadWholeFile(PathFromUtf8(file));
+        const auto codePage = MakeCodePage936();
+        if (asJson)
+            out << DumpJson(*codePage, bytes).dump(2, ' ', false, Json::error_handler_t::replace)
+                << "\n";
+        else
+            out << DumpText(*codePage, bytes);
+        return kExitClean;
+    } catch (const IoError& e) {
+        return Error(err, e.what(), kExitUsage);
+    }
+}
+
+int RunCheck(const std::string& file, std::ostream& out, std::ostream& err) {
+    try {
+        const std::string bytes = ReadWholeFile(PathFromUtf8(file));
+        const auto codePage = MakeCodePage936();
+        const std::vector<Finding> findings = CheckScript(*codePage, bytes);
+        for (const Finding& finding : findings) out << FormatFinding(finding) << "\n";
+        return findings.empty() ? kExitClean : kExitProblems;
+    } catch (const IoError& e) {
+        return Error(err, e.what(), kExitUsage);
+    }
+}
+
+int RunConvert(const std::string& in, const std::string& outFile, std::ostream& err) {
+    const auto from = KindOf(in);
+    const auto to = KindOf(outFile);
+    if (!from || !to || *from == *to)
+        return Error(err, "convert needs one .gmx and one .json file (chosen by their endings)",
+                     kExitUsage);
+    try {
+        const std::string bytes = ReadWholeFile(PathFromUtf8(in));
+        const auto codePage = MakeCodePage936();
+        const Converted converted =
+            *from == FileKind::Gmx ? GmxToJson(*codePage, bytes) : JsonToGmx(*codePage, bytes);
+        for (const std::string& warning : converted.warnings) Warn(err, warning);
+        // A valid JSON file can still make a Script the program would load differently.
+        if (*to == FileKind::Gmx)
+            for (const Finding& finding : CheckScript(*codePage, converted.output))
+                Warn(err, FormatFinding(finding));
+        WriteFileAtomically(PathFromUtf8(outFile), converted.output);
+        return kExitClean;
+    } catch (const InputError& e) {
+        return Error(err, in + ": " + e.what(), kExitProblems);
+    } catch (const IoError& e) {
+        return Error(err, e.what(), kExitUsage);
+    }
+}
+
+}  // namespace tavo::cli
