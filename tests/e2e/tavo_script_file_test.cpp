@@ -82,6 +82,19 @@ TEST_F(TavoScriptFile, ScriptNamedOnTheCommandLineIsLoadedAndSavedFromTheFileMen
     EXPECT_FALSE(FileExists(folder + L"\\my farm.gmx")) << "saved beside tavo.exe instead";
 }
 
+TEST_F(TavoScriptFile, UnquotedPathWithSpacesOnTheCommandLineIsTakenWhole) {
+    ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"unquoted"));
+    const std::wstring elsewhere = folder + L"\\two  spaces";
+    ASSERT_TRUE(CreateDirectoryW(elsewhere.c_str(), nullptr));
+    script = elsewhere + L"\\a b.gmx";
+    ASSERT_NO_FATAL_FAILURE(PlaceScript(script, GmxImage(kSampleHeader, SampleRecords())));
+    app.StartWithTail(exe, L"  " + script + L" ");
+
+    const auto tree = WaitTree(SampleTree());
+    EXPECT_TRUE(tree.ok) << "tree " << Describe(tree.last);
+    EXPECT_EQ(Narrow(ReadTavoValue(L"FileName").value_or(L"<none>")), "a b");
+}
+
 TEST_F(TavoScriptFile, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindowYesClosesIt) {
     ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"close"));
     ASSERT_TRUE(WaitSaveEnabled(true).ok) << Describe(app.Button(kButtonSave));

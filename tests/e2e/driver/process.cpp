@@ -26,8 +26,14 @@ std::wstring QuoteArgument(const std::wstring& arg) {
 }
 
 Process Process::Launch(const std::wstring& exe, const std::vector<std::wstring>& args, const std::wstring& workDir) {
+    std::wstring tail;
+    for (const std::wstring& a : args) tail += (tail.empty() ? L"" : L" ") + QuoteArgument(a);
+    return LaunchWithTail(exe, tail, workDir);
+}
+
+Process Process::LaunchWithTail(const std::wstring& exe, const std::wstring& tail, const std::wstring& workDir) {
     std::wstring commandLine = QuoteArgument(exe);
-    for (const std::wstring& a : args) commandLine += L" " + QuoteArgument(a);
+    if (!tail.empty()) commandLine += L" " + tail;
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};

@@ -20,6 +20,8 @@ public:
     // Throws std::runtime_error when the program cannot be started.
     static Process Launch(const std::wstring& exe, const std::vector<std::wstring>& args,
                           const std::wstring& workDir = L"");
+    // With the text after the program's name exactly as given, quotes and all.
+    static Process LaunchWithTail(const std::wstring& exe, const std::wstring& tail, const std::wstring& workDir = L"");
 
     bool Started() const { return handle_ != nullptr; }
     bool Running() const;

@@ -26,6 +26,16 @@ void TavoApp::Start(const std::wstring& exe, const std::vector<std::wstring>& ar
     if (!FileExists(exe)) throw std::runtime_error("tavo.exe not found at " + Narrow(exe));
     // Its own folder: the program looks there for the last Script and writes files there.
     process_ = Process::Launch(exe, args, DirectoryOf(exe));
+    WaitForWindows();
+}
+
+void TavoApp::StartWithTail(const std::wstring& exe, const std::wstring& tail) {
+    if (!FileExists(exe)) throw std::runtime_error("tavo.exe not found at " + Narrow(exe));
+    process_ = Process::LaunchWithTail(exe, tail, DirectoryOf(exe));
+    WaitForWindows();
+}
+
+void TavoApp::WaitForWindows() {
     main_ = WaitForTopLevelWindow(process_.Id(), TAVO_MAIN_WINDOW_CLASS, kStartTimeout);
     if (!main_) {
         throw std::runtime_error(std::string("tavo.exe main window did not appear; process ") +

@@ -28,6 +28,8 @@ public:
     // do not appear.
     void Start();
     void Start(const std::wstring& exe, const std::vector<std::wstring>& args = {});
+    // With the command line's text after the program's name exactly as given.
+    void StartWithTail(const std::wstring& exe, const std::wstring& tail);
     void Kill() { process_.Terminate(); }
 
     const Process& Proc() const { return process_; }
@@ -66,6 +68,8 @@ public:
     bool ClickOption(int id) const;
 
 private:
+    void WaitForWindows();
+
     Process process_;
     HWND main_ = nullptr;
     HWND label1_ = nullptr;
