@@ -29,6 +29,23 @@ TEST_F(TavoScriptFile, ScriptNamedInTheRegistryIsLoadedAtStartUpIntoTheTreeAndTh
     EXPECT_EQ(Narrow(ReadTavoValue(L"WindowsName").value_or(L"<none>")), "Game");
 }
 
+TEST_F(TavoScriptFile, LoneScriptBesideTavoIsLoadedWhenNoNameIsStored) {
+    ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"lone"));
+    ASSERT_NO_FATAL_FAILURE(PlaceScript(folder + L"\\lone.gmx", GmxImage(kSampleHeader, SampleRecords())));
+    app.Start(exe);
+    const auto tree = WaitTree(SampleTree());
+    EXPECT_TRUE(tree.ok) << "tree " << Describe(tree.last);
+}
+
+TEST_F(TavoScriptFile, StartUpWithoutAnyScriptShowsAnEmptyTreeAndNoMessage) {
+    ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"empty"));
+    app.Start(exe);
+    const auto quiet = HoldsFor([&] { return FindOwnedDialog(app.Main()); }, [](HWND w) { return w == nullptr; },
+                                milliseconds(1000));
+    EXPECT_TRUE(quiet.ok) << "a message: " << Narrow(MessageText(quiet.last));
+    EXPECT_EQ(TreeItemCount(app.Tree()), std::optional<size_t>(0));
+}
+
 TEST_F(TavoScriptFile, SaveOnTheToolbarWritesTheLoadedFileAgainByteForByte) {
     ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"save"));
     app.ChooseSetup();
