@@ -3,11 +3,13 @@
 #include <cctype>
 #include <optional>
 
+#include "cli/bmp_reader.h"
 #include "cli/check.h"
 #include "cli/convert.h"
 #include "cli/dump.h"
 #include "cli/file_io.h"
 #include "cli/json_mapping.h"
+#include "cli/key_listing.h"
 
 namespace tavo::cli {
 namespace {
@@ -82,6 +84,26 @@ int RunConvert(const std::string& in, const std::string& outFile, std::ostream& 
         return kExitClean;
     } catch (const InputError& e) {
         return Error(err, in + ": " + e.what(), kExitProblems);
+    } catch (const IoError& e) {
+        return Error(err, e.what(), kExitUsage);
+    }
+}
+
+int RunKeys(const std::string& text, int keyDelay, std::ostream& out) {
+    const auto codePage = MakeCodePage936();
+    ListKeys(text, keyDelay, SystemScanCode, *codePage, out);
+    return kExitClean;
+}
+
+int RunFingerprint(const std::string& image, const FingerprintQuery& query, std::ostream& out,
+                   std::ostream& err) {
+    if (query.against && !IsFingerprintText(*query.against))
+        return Error(err, "--against needs exactly 36 characters of 0 and 1", kExitUsage);
+    try {
+        const Picture client = ReadBmp(ReadWholeFile(PathFromUtf8(image)));
+        return ReportFingerprint(client, query, out) ? kExitClean : kExitProblems;
+    } catch (const BmpError& e) {
+        return Error(err, image + ": " + e.what(), kExitUsage);
     } catch (const IoError& e) {
         return Error(err, e.what(), kExitUsage);
     }

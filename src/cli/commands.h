@@ -1,16 +1,23 @@
 #pragma once
-// The three commands over files: reading, printing and exit status.
+// The commands: reading, printing and exit status.
 #include <ostream>
 #include <string>
+
+#include "cli/fingerprint_report.h"
 
 namespace tavo::cli {
 
 inline constexpr int kExitClean = 0;
-inline constexpr int kExitProblems = 1;  // check found problems; convert refused its input
-inline constexpr int kExitUsage = 2;     // bad arguments, or a file that cannot be read or written
+// check found problems; convert refused its input; fingerprint --against did not match
+inline constexpr int kExitProblems = 1;
+// bad arguments, or a file that cannot be read or written (or is no readable BMP)
+inline constexpr int kExitUsage = 2;
 
 int RunDump(const std::string& file, bool asJson, std::ostream& out, std::ostream& err);
 int RunCheck(const std::string& file, std::ostream& out, std::ostream& err);
 int RunConvert(const std::string& in, const std::string& outFile, std::ostream& err);
+int RunKeys(const std::string& text, int keyDelay, std::ostream& out);
+int RunFingerprint(const std::string& image, const FingerprintQuery& query, std::ostream& out,
+                   std::ostream& err);
 
 }  // namespace tavo::cli

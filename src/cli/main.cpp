@@ -1,4 +1,5 @@
-// tavo-cli: inspect, check and convert Tavo Script files from the command line.
+// tavo-cli: inspect, check and convert Tavo Script files, and show what the runner would
+// type and recognise, from the command line.
 #include <exception>
 #include <iostream>
 #include <string>
@@ -31,23 +32,81 @@ std::vector<std::string> Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv, argv + argc);
 }
 
+struct Options {
+    std::string file, in, out, text;
+    bool asJson = false;
+    int keyDelay = 0;
+    tavo::cli::FingerprintQuery query;
+    std::string against;
+};
+
+struct Commands {
+    CLI::App* dump;
+    CLI::App* check;
+    CLI::App* convert;
+    CLI::App* keys;
+    CLI::App* fingerprint;
+};
+
+// Stored numbers are 16-bit in a Script; the same range is taken here.
+const CLI::Range kInt16Range(-32768, 32767);
+
+Commands AddFileCommands(CLI::App& app, Options& o) {
+    Commands c{};
+    c.dump = app.add_subcommand("dump", "Show the settings and the tree the program would load");
+    c.dump->add_option("FILE", o.file, "Script file (.gmx)")->required();
+    c.dump->add_flag("--json", o.asJson, "Print JSON instead of text");
+    c.check = app.add_subcommand("check", "List what the program would refuse, drop or lose");
+    c.check->add_option("FILE", o.file, "Script file (.gmx)")->required();
+    c.convert = app.add_subcommand("convert", "Convert .gmx to JSON or JSON to .gmx");
+    c.convert->add_option("IN", o.in, "Input file (.gmx or .json)")->required();
+    c.convert->add_option("OUT", o.out, "Output file (.json or .gmx)")->required();
+    return c;
+}
+
+void AddRunnerCommands(CLI::App& app, Options& o, Commands& c) {
+    c.keys = app.add_subcommand("keys", "List the messages and key events a text would send");
+    c.keys->add_option("TEXT", o.text, "Text as in an Instruction's pChar")->required();
+    c.keys->add_option("--delay", o.keyDelay, "Key delay pDelay in ms (below 100 means 100)")
+        ->check(kInt16Range)
+        ->capture_default_str();
+    c.fingerprint = app.add_subcommand(
+        "fingerprint", "Show the fingerprint recognition computes at a point of a BMP image");
+    c.fingerprint->add_option("IMAGE", o.file, "24- or 32-bit BMP of the client area")->required();
+    c.fingerprint->add_option("X", o.query.x, "Recognition point x (pLocationX)")
+        ->required()->check(kInt16Range);
+    c.fingerprint->add_option("Y", o.query.y, "Recognition point y (pLocationy)")
+        ->required()->check(kInt16Range);
+    c.fingerprint
+        ->add_option("--base", o.query.base, "Orientation code pLocationBase (1 = top-left)")
+        ->check(kInt16Range)
+        ->capture_default_str();
+    c.fingerprint->add_option("--against", o.against, "Stored fingerprint pPicture (36 of 0/1)");
+}
+
+int Dispatch(const Commands& c, Options& o) {
+    using namespace tavo::cli;
+    if (c.dump->parsed()) return RunDump(o.file, o.asJson, std::cout, std::cerr);
+    if (c.check->parsed()) return RunCheck(o.file, std::cout, std::cerr);
+    if (c.convert->parsed()) return RunConvert(o.in, o.out, std::cerr);
+    if (c.keys->parsed()) return RunKeys(o.text, o.keyDelay, std::cout);
+    if (c.fingerprint->parsed()) {
+        if (c.fingerprint->count("--against") > 0) o.query.against = o.against;
+        return RunFingerprint(o.file, o.query, std::cout, std::cerr);
+    }
+    return kExitUsage;
+}
+
 int Run(std::vector<std::string> args) {
     using namespace tavo::cli;
-    CLI::App app{"Shows, checks and converts Tavo Script files (.gmx).", "tavo-cli"};
+    CLI::App app{"Shows, checks and converts Tavo Script files (.gmx); lists what a text would "
+                 "type and what recognition sees in a picture.",
+                 "tavo-cli"};
     app.require_subcommand(1);
     app.allow_windows_style_options(false);  // "/tmp/a.gmx" is a path, not an option
-    std::string file, in, out;
-    bool asJson = false;
-    CLI::App* dump =
-        app.add_subcommand("dump", "Show the settings and the tree the program would load");
-    dump->add_option("FILE", file, "Script file (.gmx)")->required();
-    dump->add_flag("--json", asJson, "Print JSON instead of text");
-    CLI::App* check =
-        app.add_subcommand("check", "List what the program would refuse, drop or lose");
-    check->add_option("FILE", file, "Script file (.gmx)")->required();
-    CLI::App* convert = app.add_subcommand("convert", "Convert .gmx to JSON or JSON to .gmx");
-    convert->add_option("IN", in, "Input file (.gmx or .json)")->required();
-    convert->add_option("OUT", out, "Output file (.json or .gmx)")->required();
+    Options options;
+    Commands commands = AddFileCommands(app, options);
+    AddRunnerCommands(app, options, commands);
     try {
         // CLI11 takes the arguments last first, without the program name.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -56,10 +115,7 @@ int Run(std::vector<std::string> args) {
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? kExitClean : kExitUsage;  // help is not an error
     }
-    if (dump->parsed()) return RunDump(file, asJson, std::cout, std::cerr);
-    if (check->parsed()) return RunCheck(file, std::cout, std::cerr);
-    if (convert->parsed()) return RunConvert(in, out, std::cerr);
-    return kExitUsage;
+    return Dispatch(commands, options);
 }
 
 }  // namespace
