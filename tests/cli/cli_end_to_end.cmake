@@ -56,3 +56,33 @@ expect_run(2)
 expect_run(2 convert ${WORK_DIR}/script.gmx)
 expect_run(2 frobnicate)
 expect_run(0 --help)
+
+# keys: natively the scan codes come from the built-in US table (ENTER is 0x1C).
+expect_run(0 keys "a/*ctrl+c*/" --delay 250)
+set(expected_keys [=[WM_CHAR       wParam 0x00000061 lParam 0x00000001
+keybd_event   key 0x11 scan 0x1D press
+WM_KEYDOWN    wParam 0x00000043 lParam 0x002E0001
+sleep 250
+WM_KEYUP      wParam 0x00000043 lParam 0xC02E0001
+WM_KEYUP      wParam 0x00000043 lParam 0xC02E0001
+keybd_event   key 0x11 scan 0x1D release
+WM_KEYDOWN    wParam 0x0000000D lParam 0x001C0001
+sleep 100
+WM_KEYUP      wParam 0x0000000D lParam 0xC01C0001
+WM_KEYUP      wParam 0x0000000D lParam 0xC01C0001
+]=])
+if(NOT last_output STREQUAL expected_keys)
+  message(FATAL_ERROR "keys printed:\n${last_output}")
+endif()
+expect_run(2 keys)
+expect_run(2 keys abc --delay 40000)
+
+# fingerprint: unreadable input and bad arguments.
+file(WRITE ${WORK_DIR}/not.bmp "this is no image")
+expect_run(2 fingerprint ${WORK_DIR}/not.bmp 10 -10)
+if(NOT last_output MATCHES "not a BMP file")
+  message(FATAL_ERROR "fingerprint on a text file said:\n${last_output}")
+endif()
+expect_run(2 fingerprint ${WORK_DIR}/absent.bmp 10 10)
+expect_run(2 fingerprint ${WORK_DIR}/not.bmp 10 10 --against 0101)
+expect_run(2 fingerprint ${WORK_DIR}/not.bmp 10)

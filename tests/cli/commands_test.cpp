@@ -1,10 +1,12 @@
 // Exit status, messages and files left behind by the commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "bmp_bytes.h"
 #include "cli/commands.h"
 #include "cli/file_io.h"
 #include "gmx_bytes.h"
@@ -17,9 +19,9 @@ namespace fs = std::filesystem;
 class CommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tavo_cli_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests' names
+        dir_ = fs::temp_directory_path() / ("tavo_cli_" + name);
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -105,6 +107,67 @@ TEST_F(CommandsTest, ConvertReportsAnUnwritableOutput) {
     EXPECT_EQ(RunConvert(Put("a.gmx", kClean), At("no-such-folder/a.json"), err_), kExitUsage);
     EXPECT_NE(err_.str().find("cannot create"), std::string::npos) << err_.str();
     EXPECT_EQ(Files(), std::vector<std::string>{"a.gmx"});
+}
+
+// A 12 x 12 image, dark on the left half: the block at (6, 6) is the whole image.
+std::string HalfDarkBmp() {
+    test::BmpImage image{.width = 12, .height = 12, .bits = 32};
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) image.pixels.push_back(x < 6 ? 0x00101010u : 0x00E0E0E0u);
+    return test::BmpFile(image);
+}
+
+const std::string kHalfDarkBits = std::string(18, '0') + std::string(18, '1');
+
+struct FingerprintRun {
+    const char* name;
+    std::string against;  // none when empty
+    int status;
+    const char* out;  // a part of the output
+    const char* err;  // a part of the error output
+};
+
+class FingerprintCommand : public CommandsTest,
+                           public ::testing::WithParamInterface<FingerprintRun> {};
+
+TEST_P(FingerprintCommand, ExitsByTheComparison) {
+    const FingerprintRun& run = GetParam();
+    FingerprintQuery query{.x = 6, .y = 6, .base = 1};
+    if (!run.against.empty()) query.against = run.against;
+    EXPECT_EQ(RunFingerprint(Put("a.bmp", HalfDarkBmp()), query, out_, err_), run.status);
+    EXPECT_NE(out_.str().find(run.out), std::string::npos) << out_.str();
+    EXPECT_NE(err_.str().find(run.err), std::string::npos) << err_.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, FingerprintCommand,
+    ::testing::Values(
+        FingerprintRun{"no_comparison", "", kExitClean,
+                       "fingerprint: 000000000000000000111111111111111111\n", ""},
+        FingerprintRun{"matches", kHalfDarkBits, kExitClean, ": match", ""},
+        FingerprintRun{"differs", std::string(18, '1') + std::string(18, '0'), kExitProblems,
+                       "0 of 36 positions agree (0%): no match", ""},
+        FingerprintRun{"bits_too_short", std::string(35, '0'), kExitUsage, "",
+                       "--against needs exactly 36 characters of 0 and 1"},
+        FingerprintRun{"bits_not_binary", std::string(35, '0') + "x", kExitUsage, "",
+                       "--against needs exactly 36"}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+TEST_F(CommandsTest, FingerprintRefusesFilesItCannotRead) {
+    const FingerprintQuery query{.x = 6, .y = 6};
+    std::string notBmp = HalfDarkBmp();
+    notBmp[0] = 'X';
+    EXPECT_EQ(RunFingerprint(Put("not.bmp", notBmp), query, out_, err_), kExitUsage);
+    EXPECT_NE(err_.str().find("not.bmp: not a BMP file"), std::string::npos) << err_.str();
+    EXPECT_EQ(RunFingerprint(At("missing.bmp"), query, out_, err_), kExitUsage);
+    EXPECT_NE(err_.str().find("cannot open"), std::string::npos) << err_.str();
+    EXPECT_EQ(out_.str(), "");
+}
+
+TEST_F(CommandsTest, KeysListsAndSucceeds) {
+    EXPECT_EQ(RunKeys("a", 0, out_), kExitClean);
+    EXPECT_TRUE(out_.str().starts_with("WM_CHAR       wParam 0x00000061 lParam 0x00000001\n"))
+        << out_.str();
 }
 
 }  // namespace
