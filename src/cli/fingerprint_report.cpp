@@ -54,13 +54,6 @@ void PrintSamples(const Picture& block, const std::string& fingerprint, std::ost
     }
 }
 
-int Agreeing(const std::string& fingerprint, const std::string& stored) {
-    int agree = 0;
-    for (std::size_t p = 0; p < fingerprint.size() && p < stored.size(); ++p)
-        agree += fingerprint[p] == stored[p] ? 1 : 0;
-    return agree;
-}
-
 bool PrintComparison(const Picture& block, const std::string& fingerprint,
                      const std::string& stored, std::ostream& out) {
     const bool matches = PictureMatches(block, stored);
@@ -68,9 +61,8 @@ bool PrintComparison(const Picture& block, const std::string& fingerprint,
         out << "against " << stored << ": no match (an empty fingerprint never matches)\n";
         return matches;
     }
-    const int agree = Agreeing(fingerprint, stored);
-    out << "against " << stored << ": " << agree << " of " << fingerprint.size()
-        << " positions agree (" << agree * 100 / static_cast<int>(fingerprint.size()) << "%): "
+    out << "against " << stored << ": " << AgreeingPositions(fingerprint, stored) << " of "
+        << fingerprint.size() << " positions agree (" << AgreementPercent(fingerprint, stored) << "%): "
         << (matches ? "match" : "no match") << " (more than " << kMatchPercent << "% needed)\n";
     return matches;
 }

@@ -54,14 +54,22 @@ std::string Fingerprint(const Picture& block) {
     return fp;
 }
 
+int AgreeingPositions(std::string_view fingerprint, std::string_view stored) {
+    int agree = 0;
+    for (std::size_t p = 0; p < fingerprint.size() && p < stored.size(); ++p)
+        if (fingerprint[p] == stored[p]) ++agree;
+    return agree;
+}
+
+int AgreementPercent(std::string_view fingerprint, std::string_view stored) {
+    if (fingerprint.empty()) return 0;
+    return AgreeingPositions(fingerprint, stored) * 100 / static_cast<int>(fingerprint.size());
+}
+
 bool PictureMatches(const Picture& block, std::string_view stored) {
     const std::string fp = Fingerprint(block);
     if (TrimSpaces(fp).empty() || TrimSpaces(stored).empty()) return false;
-    std::size_t agree = 0;
-    for (std::size_t p = 0; p < fp.size(); ++p)
-        if (p < stored.size() && fp[p] == stored[p]) ++agree;
-    const auto percent = agree * 100 / fp.size();
-    return percent > kMatchPercent;
+    return AgreementPercent(fp, stored) > kMatchPercent;
 }
 
 Picture CutBlock(const Picture& surface, int x, int y, int width, int height, int code) {

@@ -31,6 +31,11 @@ int Brightness(std::int64_t colour);
 // Empty when the block has too little contrast.
 std::string Fingerprint(const Picture& block);
 
+// Positions at which a fingerprint and a stored one agree (beyond the stored text: none).
+int AgreeingPositions(std::string_view fingerprint, std::string_view stored);
+// floor(agreeing / length × 100); 0 for an empty fingerprint.
+int AgreementPercent(std::string_view fingerprint, std::string_view stored);
+
 bool PictureMatches(const Picture& block, std::string_view stored);
 
 // The width × height block whose reference point, under `code`, is (x, y) in the client
