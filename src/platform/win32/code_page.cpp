@@ -51,6 +51,7 @@ public:
 std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 std::string AnsiToUtf8(std::string_view ansi) { return WideToUtf8(ToWide(CP_ACP, ansi)); }
+std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
 
 std::unique_ptr<CodePage936> MakeCodePage936() { return std::make_unique<Win32CodePage936>(); }
 

@@ -9,5 +9,7 @@ namespace tavo {
 std::wstring Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);
 std::string AnsiToUtf8(std::string_view ansi);
+// Embedded NULs survive (a filter's separators are NULs).
+std::string Utf8ToAnsi(std::string_view utf8);
 
 }  // namespace tavo

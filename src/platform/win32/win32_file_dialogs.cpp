@@ -13,19 +13,6 @@ namespace {
 constexpr DWORD kNameCapacity = 255;
 constexpr std::size_t kTitleSpaces = 254;
 
-// Embedded NULs survive: the filter's separators are NULs by now.
-std::string Utf8ToAnsi(const std::string& utf8) {
-    const std::wstring wide = Utf8ToWide(utf8);
-    if (wide.empty()) return {};
-    const int length = static_cast<int>(wide.size());
-    const int needed =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0) return {};
-    std::string ansi(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr);
-    return ansi;
-}
-
 // "|" never occurs inside a UTF-8 sequence, but can be the second byte of a
 // double-byte character, so the separators are replaced before the conversion.
 std::string AnsiFilter(std::string filter) {
