@@ -112,6 +112,9 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Render();
             return 0;
         case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+        case WM_DRAWITEM:
+            if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_CTLCOLORSTATIC:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SETCURSOR:
@@ -127,6 +130,8 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCDESTROY: {
             const HWND window = std::exchange(window_, nullptr);
             view_.Detach();
+            pimage_.Detach();
+            capture_.SetReferenceWindow(nullptr);
             messages_.SetOwner(nullptr);
             dialogs_.SetOwner(nullptr, nullptr);
             return DefWindowProcW(window, message, wParam, lParam);
@@ -145,6 +150,8 @@ bool Form1::OnCreate() {
     messages_.SetOwner(window_);
     dialogs_.SetOwner(window_, instance_);
     view_.Attach(window_, controls_, fram_);
+    pimage_.Attach(controls_.pimage);
+    capture_.SetReferenceWindow(window_);
     controller_.Startup(scriptArgument_);
     Render();
     return SetTimer(window_, IDT_TIMER1, kTimer1Interval, nullptr) != 0;
@@ -169,9 +176,7 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
 
 LRESULT Form1::OnControlColour(HDC dc, HWND control) {
     COLORREF colour = 0;
-    if (control == controls_.pimage) {
-        colour = kPimageColour;
-    } else if (control == controls_.pict2) {
+    if (control == controls_.pict2) {
         colour = kPict2Colour;
     } else if (control == controls_.journal && IsWindowEnabled(control)) {
         colour = GetSysColor(COLOR_WINDOW);  // a read-only log still reads as a text box
@@ -202,6 +207,12 @@ bool Form1::OnClose() {
     return close;
 }
 
+bool Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.hwndItem != controls_.pimage || !item.hwndItem) return false;
+    PimageView::Draw(item, executor_.LastBlock());
+    return true;
+}
+
 void Form1::FramTextChanged(SettingsBox box, const std::string& text) {
     controller_.SettingsTextChanged(box, text);
     Render();
@@ -227,6 +238,9 @@ void Form1::FramOption2Clicked() {
     Render();
 }
 
-void Form1::Render() { view_.Render(controller_.View(), controller_.Script().Tree()); }
+void Form1::Render() {
+    view_.Render(controller_.View(), controller_.Script().Tree());
+    pimage_.Update(executor_.BlockSerial());
+}
 
 }  // namespace tavo

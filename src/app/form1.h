@@ -11,15 +11,19 @@
 #include "app/dpi_resources.h"
 #include "app/form1_controls.h"
 #include "app/fram_panel.h"
-#include "app/inert_executor.h"
 #include "app/main_view.h"
+#include "app/pimage_view.h"
 #include "core/controller/main_controller.h"
+#include "core/runner/key_sender.h"
+#include "core/runner/target_actions.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_file_dialogs.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_keyboard_input.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_window_capture.h"
 #include "platform/win32/win32_window_queries.h"
 
 namespace tavo {
@@ -44,6 +48,7 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor(HWND under, UINT hitTest);
     bool OnClose();
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
     void Render();
 
     void FramTextChanged(SettingsBox box, const std::string& text) override;
@@ -59,16 +64,20 @@ private:
     Form1Controls controls_;
     DpiResources resources_;
     MainView view_;
+    PimageView pimage_;
 
     Win32WindowQueries windows_;
     Win32Clock clock_;
     Win32EventPump pump_;
     Win32MessageBoxes messages_;
-    InertExecutor executor_;
     Win32Registry registry_;
     Win32Files files_;
     Win32FileDialogs dialogs_;
+    Win32WindowCapture capture_;
+    Win32KeyboardInput keyboard_;
     std::unique_ptr<CodePage936> codePage_;
+    KeySender keys_{keyboard_, *codePage_};
+    TargetActions executor_{capture_, keyboard_, keys_};
     MainController controller_;
 };
 

@@ -26,7 +26,7 @@ bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, Form1
     c.fram = fram.Handle();
     c.pict2 = Child(parent, instance, IDC_PICT2, WC_STATICW, SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS);
     c.toolbar1 = CreateToolbar1(parent, instance);
-    c.pimage = Child(parent, instance, IDC_PIMAGE, WC_STATICW, SS_LEFT);
+    c.pimage = Child(parent, instance, IDC_PIMAGE, WC_STATICW, SS_OWNERDRAW);
     c.label1 = Child(parent, instance, IDC_LABEL1, WC_STATICW,
                      SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX);
     c.infoTree = Child(parent, instance, IDC_INFOTREE, WC_TREEVIEWW,

@@ -8,7 +8,7 @@ class FramPanel;
 
 struct Form1Controls {
     HWND toolbar1 = nullptr;
-    HWND pimage = nullptr;  // picture buffer: shows the captured block later
+    HWND pimage = nullptr;  // picture buffer: the block captured last (owner-drawn)
     HWND label1 = nullptr;  // window-count status
     HWND infoTree = nullptr;
     HWND journal = nullptr;
@@ -21,8 +21,7 @@ struct Form1Controls {
 bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram,
                          Form1Controls& controls);
 
-// Background colours of the painted statics (0x00BBGGRR).
-inline constexpr COLORREF kPimageColour = 0x80FF80;
+// Background colour of the bar (0x00BBGGRR).
 inline constexpr COLORREF kPict2Colour = 0xF9E7DD;
 
 }  // namespace tavo
