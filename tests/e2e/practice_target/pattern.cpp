@@ -1,6 +1,7 @@
 #include "practice_target/pattern.h"
 
 #include <cstdio>
+#include <string>
 
 namespace practice {
 
@@ -23,15 +24,17 @@ void Fill(HDC dc, int left, int top, int width, int height, COLORREF colour) {
     DeleteObject(brush);
 }
 
-void PaintPicture(HDC dc, const Picture& p) {
+// `grid` is drawn at the place of `p`.
+void PaintPicture(HDC dc, const Picture& p, const Picture* grid) {
     const int left = p.cx - kPictureSize / 2;
     const int top = p.cy - kPictureSize / 2;
     // A thin dark-grey ring sets the picture off from the background without touching it.
     Fill(dc, left - 3, top - 3, kPictureSize + 6, kPictureSize + 6, RGB(64, 64, 64));
     Fill(dc, left - 2, top - 2, kPictureSize + 4, kPictureSize + 4, kBackground);
+    if (!grid) return;
     for (int row = 0; row < kCells; ++row) {
         for (int col = 0; col < kCells; ++col) {
-            const bool black = p.rows[row][col] == '#';
+            const bool black = grid->rows[row][col] == '#';
             Fill(dc, left + 2 * col, top + 2 * row, 2, 2, black ? RGB(0, 0, 0) : RGB(255, 255, 255));
         }
     }
@@ -48,11 +51,28 @@ void PaintLabel(HDC dc, const Picture& p) {
     PaintText(dc, p.cx, p.cy + kPictureSize, text, TA_CENTER | TA_TOP);
 }
 
+const Picture* GridAt(int place, PictureMode mode) {
+    switch (mode) {
+    case PictureMode::Rotated: return &kPictures[(place + 1) % kPictureCount];
+    case PictureMode::Blank: return nullptr;
+    case PictureMode::Normal: break;
+    }
+    return &kPictures[place];
+}
+
+// A small red cross where the last click went, so that a screenshot shows it.
+void PaintClickMark(HDC dc, POINT at) {
+    const COLORREF red = RGB(255, 0, 0);
+    Fill(dc, at.x - 4, at.y, 9, 1, red);
+    Fill(dc, at.x, at.y - 4, 1, 9, red);
+}
+
 }  // namespace
 
-void PaintPattern(HDC dc, const RECT& client, const std::wstring& status) {
+void PaintPattern(HDC dc, const RECT& client, const TargetStatus& status, PictureMode mode) {
     Fill(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, kBackground);
-    for (const Picture& p : kPictures) PaintPicture(dc, p);
+    for (int i = 0; i < kPictureCount; ++i) PaintPicture(dc, kPictures[i], GridAt(i, mode));
+    if (status.lastClick) PaintClickMark(dc, *status.lastClick);
 
     HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -60,7 +80,8 @@ void PaintPattern(HDC dc, const RECT& client, const std::wstring& status) {
     PaintText(dc, 16, 16, L"Tavo practice target: recognition pictures, logged clicks and keys", TA_LEFT | TA_TOP);
     for (const Picture& p : kPictures) PaintLabel(dc, p);
     SetTextColor(dc, RGB(255, 255, 160));
-    PaintText(dc, 16, client.bottom - 24, status, TA_LEFT | TA_TOP);
+    PaintText(dc, 16, client.bottom - kStatusHeight + 4, status.ChatText(), TA_LEFT | TA_TOP);
+    PaintText(dc, 16, client.bottom - 24, status.lastInput, TA_LEFT | TA_TOP);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);

@@ -3,7 +3,7 @@
 // keep their own copy of the expected values so that a change here is caught.
 #include <windows.h>
 
-#include <string>
+#include "practice_target/status.h"
 
 namespace practice {
 
@@ -20,7 +20,14 @@ struct Picture {
 inline constexpr int kPictureCount = 5;
 extern const Picture kPictures[kPictureCount];
 
-// Everything the window shows; `status` is the bottom line (last input seen).
-void PaintPattern(HDC dc, const RECT& client, const std::wstring& status);
+// What the five places show: the documented pictures, each place the next one's grid
+// (P1's place P2's frame, ..., P5's place P1's checker), or background grey only.
+enum class PictureMode { Normal, Rotated, Blank };
+
+// Height of the status lines at the bottom of the client area.
+inline constexpr int kStatusHeight = 48;
+
+// Everything the window shows, the status lines and the last click's mark included.
+void PaintPattern(HDC dc, const RECT& client, const TargetStatus& status, PictureMode mode);
 
 }  // namespace practice

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <memory>
+#include <optional>
 
 #include "practice_target/input_log.h"
 #include "practice_target/pattern.h"
@@ -14,27 +15,37 @@ namespace {
 
 struct WindowState {
     InputLog log;
-    std::wstring status = L"No input yet.";
-    unsigned count = 0;
+    TargetStatus status;
+    PictureMode pictures = PictureMode::Normal;
     bool quitOnDestroy = true;
 };
 
 WindowState* StateOf(HWND hwnd) { return reinterpret_cast<WindowState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
-std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+// Only the status lines and the click marks are repainted: a screen copy taken during a
+// repaint must still find the pictures.
+void InvalidateClickMark(HWND hwnd, const std::optional<POINT>& at) {
+    if (!at) return;
+    RECT mark{at->x - 5, at->y - 5, at->x + 6, at->y + 6};
+    InvalidateRect(hwnd, &mark, FALSE);
+}
 
 void OnInput(HWND hwnd, WindowState& state, UINT msg, WPARAM wParam, LPARAM lParam) {
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const std::string line = FormatInputLine(msg, wParam, lParam, ctrl, shift);
     state.log.Write(line);
-    ++state.count;
     // Mouse moves from the real pointer would make the status line flicker endlessly.
-    if (msg == WM_MOUSEMOVE) return;
-    state.status = L"Input " + std::to_wstring(state.count) + L": " + Widen(line);
+    if (msg == WM_MOUSEMOVE) {
+        ++state.status.count;
+        return;
+    }
+    InvalidateClickMark(hwnd, state.status.lastClick);
+    state.status.Record(msg, wParam, lParam, line);
+    InvalidateClickMark(hwnd, state.status.lastClick);
     RECT client;
     GetClientRect(hwnd, &client);
-    client.top = client.bottom - 32;
+    client.top = client.bottom - kStatusHeight;
     InvalidateRect(hwnd, &client, FALSE);
 }
 
@@ -42,7 +53,8 @@ void Paint(HWND hwnd, HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
     const WindowState* state = StateOf(hwnd);
-    PaintPattern(dc, client, state ? state->status : std::wstring());
+    PaintPattern(dc, client, state ? state->status : TargetStatus{},
+                 state ? state->pictures : PictureMode::Normal);
 }
 
 // WM_PRINT with the frame: the frame through DefWindowProc, the client area ourselves at
@@ -129,8 +141,17 @@ bool ParseInt(const wchar_t* text, int& value) {
     return true;
 }
 
+bool ParsePictureMode(const std::wstring& text, PictureMode& mode) {
+    if (text == L"normal") mode = PictureMode::Normal;
+    else if (text == L"rotated") mode = PictureMode::Rotated;
+    else if (text == L"blank") mode = PictureMode::Blank;
+    else return false;
+    return true;
+}
+
 bool ApplyOption(const std::wstring& name, const wchar_t* value, TargetOptions& o) {
     if (name == L"--title") o.title = value;
+    else if (name == L"--pictures") return ParsePictureMode(value, o.pictures);
     else if (name == L"--class") o.className = value;
     else if (name == L"--log") o.logPath = value;
     else if (name == L"--x") return ParseInt(value, o.x);
@@ -164,6 +185,7 @@ HWND CreateTargetWindow(HINSTANCE instance, const TargetOptions& o) {
     auto state = std::make_unique<WindowState>();
     if (!state->log.Open(o.logPath)) return nullptr;
     state->quitOnDestroy = o.quitOnDestroy;
+    state->pictures = o.pictures;
     const int x = o.x != INT_MIN ? o.x : (GetSystemMetrics(SM_CXSCREEN) - o.width) / 2;
     const int y = o.y != INT_MIN ? o.y : (GetSystemMetrics(SM_CYSCREEN) - o.height) / 2;
     HWND hwnd = CreateWindowExW(0, o.className.c_str(), o.title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,

@@ -6,6 +6,8 @@
 #include <climits>
 #include <string>
 
+#include "practice_target/pattern.h"
+
 namespace practice {
 
 struct TargetOptions {
@@ -17,13 +19,15 @@ struct TargetOptions {
     int height = 600;
     std::wstring logPath;  // empty: no log
     bool menu = false;     // a menu bar whose commands are logged
+    PictureMode pictures = PictureMode::Normal;
     bool quitOnDestroy = true;  // end the thread's message loop with the window
 };
 
 // Menu command ids of the optional menu bar.
 inline constexpr UINT kMenuCommandFirst = 100;
 
-// Parses "--title T --class C --x X --y Y --width W --height H --log PATH --menu".
+// Parses "--title T --class C --x X --y Y --width W --height H --log PATH --menu
+// --pictures normal|rotated|blank".
 // Returns false (with a reason) on an unknown option or a missing value.
 bool ParseOptions(int argc, wchar_t** argv, TargetOptions& options, std::wstring& error);
 
