@@ -147,37 +147,43 @@ private:
 
 TEST_F(PracticeTargetTest, LogsControlAndShiftHeldSystemWide) {
     target.Start(TargetSetup::Centred(L"TavoPlainTarget", 800, 600));
-    ASSERT_EQ(GetForegroundWindow(), target.Window()) << "pressed keys go to the foreground window";
-    // Input from the keyboard is handled after posted messages; a click posted right after
-    // the key would overtake it. So each click waits until the target has seen the key.
-    auto waitKey = [&](const char* name, const char* vk, size_t count) {
-        return PollUntil(
-            [&] {
-                size_t n = 0;
-                for (const std::string& l : target.InputLines({name})) n += Field(l, "wParam") == vk;
-                return n;
-            },
-            [&](size_t n) { return n >= count; }, milliseconds(3000));
+    const auto front = PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == target.Window(); },
+                                 milliseconds(3000));
+    ASSERT_TRUE(front.ok) << "pressed keys go to the foreground window";
+    auto count = [&](const char* name, const char* wParam) {
+        size_t n = 0;
+        for (const std::string& l : target.InputLines({name})) n += wParam == nullptr || Field(l, "wParam") == wParam;
+        return n;
     };
-    auto click = [&](int x) { PostMessageW(target.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, x)); };
+    auto waitFor = [&](const char* name, const char* wParam, size_t n) {
+        return PollUntil([&] { return count(name, wParam); }, [&](size_t c) { return c >= n; }, milliseconds(3000)).ok;
+    };
+    // Input from the keyboard is handled after posted messages, so a click posted right
+    // after the key would overtake it: each click waits until the target has seen the key.
+    // And the key is held until the click is logged: the target may read the system-wide
+    // state when it handles the click, so an early release could reach it first.
+    auto click = [&](int x, size_t n) {
+        PostMessageW(target.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, x));
+        return waitFor("WM_LBUTTONDOWN", nullptr, n);
+    };
     {
         HeldKey ctrl(VK_CONTROL);
-        ASSERT_TRUE(waitKey("WM_KEYDOWN", "0x11", 1).ok);
-        click(1);
+        ASSERT_TRUE(waitFor("WM_KEYDOWN", "0x11", 1));
+        ASSERT_TRUE(click(1, 1));
     }
-    ASSERT_TRUE(waitKey("WM_KEYUP", "0x11", 1).ok);
+    ASSERT_TRUE(waitFor("WM_KEYUP", "0x11", 1));
     {
         HeldKey shift(VK_SHIFT);
-        ASSERT_TRUE(waitKey("WM_KEYDOWN", "0x10", 1).ok);
-        click(2);
+        ASSERT_TRUE(waitFor("WM_KEYDOWN", "0x10", 1));
+        ASSERT_TRUE(click(2, 2));
     }
-    ASSERT_TRUE(waitKey("WM_KEYUP", "0x10", 1).ok);
-    click(3);
-    const auto seen = WaitInput({"WM_LBUTTONDOWN"}, 3);
-    ASSERT_EQ(seen.last.size(), 3u) << Join(seen.last);
-    EXPECT_EQ(Field(seen.last[0], "ctrl") + Field(seen.last[0], "shift"), "10") << seen.last[0];
-    EXPECT_EQ(Field(seen.last[1], "ctrl") + Field(seen.last[1], "shift"), "01") << seen.last[1];
-    EXPECT_EQ(Field(seen.last[2], "ctrl") + Field(seen.last[2], "shift"), "00") << seen.last[2];
+    ASSERT_TRUE(waitFor("WM_KEYUP", "0x10", 1));
+    ASSERT_TRUE(click(3, 3));
+    const std::vector<std::string> seen = target.InputLines({"WM_LBUTTONDOWN"});
+    ASSERT_EQ(seen.size(), 3u) << Join(seen);
+    EXPECT_EQ(Field(seen[0], "ctrl") + Field(seen[0], "shift"), "10") << seen[0];
+    EXPECT_EQ(Field(seen[1], "ctrl") + Field(seen[1], "shift"), "01") << seen[1];
+    EXPECT_EQ(Field(seen[2], "ctrl") + Field(seen[2], "shift"), "00") << seen[2];
 }
 
 TEST_F(PracticeTargetTest, DrawsTheDocumentedPicturesOnAUniformGreyBackground) {

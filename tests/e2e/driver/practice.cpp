@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "driver/paths.h"
+#include "driver/poll.h"
 #include "driver/text.h"
 #include "driver/windows.h"
 
@@ -25,10 +26,16 @@ void PracticeTarget::Start(const TargetSetup& setup) {
     std::vector<std::wstring> args = {
         L"--title", setup.title, L"--class", setup.className, L"--x", std::to_wstring(setup.x),
         L"--y", std::to_wstring(setup.y), L"--width", std::to_wstring(setup.width),
-        L"--height", std::to_wstring(setup.height), L"--log", logPath_};
+        L"--height", std::to_wstring(setup.height), L"--log", logPath_, L"--pictures", setup.pictures};
     if (setup.menu) args.push_back(L"--menu");
     process_ = Process::Launch(PracticeTargetExePath(), args);
     WaitForWindow(setup.className, setup.title);
+    // The window exists from its creation on; "ready" is logged once it is shown, drawn
+    // and activated.
+    const auto ready = PollUntil([&] { return LogLines(); },
+                                 [](const std::vector<std::string>& l) { return !l.empty() && Field(l[0], "event") == "ready"; },
+                                 std::chrono::milliseconds(10000));
+    if (!ready.ok) throw std::runtime_error("practice target did not log that it is ready");
 }
 
 void PracticeTarget::StartDefault() {

@@ -15,6 +15,7 @@ struct TargetSetup {
     std::wstring className = L"MozillaWindowClassTavoPractice";
     int x = 0, y = 0, width = 800, height = 600;
     bool menu = false;
+    std::wstring pictures = L"normal";  // --pictures: normal, rotated or blank
 
     // A setup whose window rectangle is centred on the screen centre.
     static TargetSetup Centred(const std::wstring& className, int width, int height);
