@@ -41,6 +41,21 @@ void TavoApp::WaitForWindows() {
         throw std::runtime_error(std::string("tavo.exe main window did not appear; process ") +
                                  (process_.Running() ? "running" : "ended"));
     }
+    FindControls();
+}
+
+bool TavoApp::AttachToRunning(std::chrono::milliseconds timeout) {
+    main_ = WaitForTopLevelWindow(0, TAVO_MAIN_WINDOW_CLASS, timeout);
+    if (!main_) return false;
+    try {
+        FindControls();
+    } catch (const std::runtime_error&) {
+        return false;
+    }
+    return true;
+}
+
+void TavoApp::FindControls() {
     label1_ = RequireControl(main_, IDC_LABEL1, "Label1");
     journal_ = RequireControl(main_, IDC_JOURNAL, "Journal");
     toolbar_ = RequireControl(main_, IDC_TOOLBAR1, "Toolbar1");

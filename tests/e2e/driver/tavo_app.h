@@ -30,6 +30,9 @@ public:
     void Start(const std::wstring& exe, const std::vector<std::wstring>& args = {});
     // With the command line's text after the program's name exactly as given.
     void StartWithTail(const std::wstring& exe, const std::wstring& tail);
+    // A tavo.exe someone else started (the demo run): false when no main window with
+    // its controls appears in time. Kill() then does nothing.
+    bool AttachToRunning(std::chrono::milliseconds timeout);
     void Kill() { process_.Terminate(); }
 
     const Process& Proc() const { return process_; }
@@ -69,6 +72,7 @@ public:
 
 private:
     void WaitForWindows();
+    void FindControls();
 
     Process process_;
     HWND main_ = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 // What the practice target shows in its status lines: the last input message, the chat
-// line being typed and the one last finished with ENTER, and the last left click.
+// line being typed and the last few finished with ENTER, and the last left click.
 #include <windows.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace practice {
 struct TargetStatus {
     std::wstring lastInput = L"No input yet.";
     std::wstring typing;    // characters since the last ENTER
-    std::wstring lastLine;  // the line the last ENTER finished
+    std::deque<std::wstring> lines;  // the last lines ENTER finished, oldest first
     std::optional<POINT> lastClick;
     unsigned count = 0;
 
