@@ -146,7 +146,7 @@ TEST_F(Win32CaptureTest, CapturesReleaseEveryGdiObjectTheyMake) {
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
 }
 
-TEST_F(Win32CaptureTest, PostedKeyAndCharacterMessagesCarryTheir32BitsUnextended) {
+TEST_F(Win32CaptureTest, PostedKeyAndClickMessagesCarryTheir32BitsUnextended) {
     ASSERT_NO_FATAL_FAILURE(Open());
     Pump();
     tavo::Win32KeyboardInput input;
