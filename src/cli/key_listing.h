@@ -24,10 +24,10 @@ public:
     ListingKeyboard(std::ostream& out, ScanCodeSource scanCodes)
         : out_(out), scanCodes_(scanCodes) {}
 
-    void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+    void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                      std::uint32_t lParam) override;
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) override;
-    std::uint32_t MapVirtualKey(std::uint32_t code) override { return scanCodes_(code); }
+    std::uint32_t ScanCode(std::uint32_t code) override { return scanCodes_(code); }
     void Sleep(int milliseconds) override;
 
 private:

@@ -19,11 +19,11 @@ class KeyboardInput {
 public:
     virtual ~KeyboardInput() = default;
     // wParam and lParam as 32-bit values, the way the messages carry them.
-    virtual void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+    virtual void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              std::uint32_t lParam) = 0;
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) = 0;
     // MapVirtualKeyA(code, 0): the scan code of a virtual key.
-    virtual std::uint32_t MapVirtualKey(std::uint32_t code) = 0;
+    virtual std::uint32_t ScanCode(std::uint32_t code) = 0;
     virtual void Sleep(int milliseconds) = 0;
 };
 

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 // KeyboardInput names its members as these Win32 functions.
-#undef PostMessage
-#undef MapVirtualKey
 
 #include "core/runner/target_actions.h"
 #include "documented_pictures.h"
@@ -150,16 +148,16 @@ TEST_F(Win32CaptureTest, PostedKeyAndClickMessagesCarryTheir32BitsUnextended) {
     ASSERT_NO_FATAL_FAILURE(Open());
     Pump();
     tavo::Win32KeyboardInput input;
-    input.PostMessage(Handle(), WM_KEYUP, 0x0D, 0xC01C0001u);
-    input.PostMessage(Handle(), WM_LBUTTONDOWN, 0, 0x00640096u);
+    input.Post(Handle(), WM_KEYUP, 0x0D, 0xC01C0001u);
+    input.Post(Handle(), WM_LBUTTONDOWN, 0, 0x00640096u);
     MSG msg{};
     ASSERT_TRUE(PeekMessageW(&msg, window, WM_KEYUP, WM_KEYUP, PM_REMOVE));
     EXPECT_EQ(msg.wParam, WPARAM{0x0D});
     EXPECT_EQ(static_cast<unsigned long long>(msg.lParam), 0xC01C0001ull);
     ASSERT_TRUE(PeekMessageW(&msg, window, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
     EXPECT_EQ(static_cast<unsigned long long>(msg.lParam), 0x00640096ull);
-    EXPECT_EQ(input.MapVirtualKey(VK_RETURN), MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC));
-    EXPECT_NE(input.MapVirtualKey(VK_RETURN), 0u);
+    EXPECT_EQ(input.ScanCode(VK_RETURN), MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC));
+    EXPECT_NE(input.ScanCode(VK_RETURN), 0u);
 }
 
 }  // namespace

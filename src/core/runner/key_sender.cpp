@@ -145,7 +145,7 @@ void KeySender::SendKeyCommand(WindowHandle window, std::string_view command, in
 void KeySender::MySendKey(WindowHandle window, std::int16_t code, KeyMode mode, int delay,
                           int repeat) {
     if (code < 0) delay = 0;
-    const std::uint32_t scan = input_.MapVirtualKey(WParamOf(code)) & 0xFF;
+    const std::uint32_t scan = input_.ScanCode(WParamOf(code)) & 0xFF;
     const std::uint32_t base = scan * 0x10000 + (static_cast<std::uint32_t>(repeat) & 0xFFFF);
     const std::uint32_t wParam = WParamOf(code);
     const bool modifier = code == kVkShift || code == kVkControl;
@@ -154,27 +154,27 @@ void KeySender::MySendKey(WindowHandle window, std::int16_t code, KeyMode mode, 
             if (modifier)
                 input_.KeybdEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(scan), 0);
             else
-                input_.PostMessage(window, kWmKeyDown, wParam, base);
+                input_.Post(window, kWmKeyDown, wParam, base);
             break;
         case KeyMode::Release:
             if (modifier)
                 input_.KeybdEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(scan),
                                   kKeyEventKeyUp);
             else
-                input_.PostMessage(window, kWmKeyUp, wParam, base + kPreviousAndTransition);
+                input_.Post(window, kWmKeyUp, wParam, base + kPreviousAndTransition);
             break;
         case KeyMode::Type:
             if (delay <= 0) {
-                input_.PostMessage(window, kWmChar, wParam, static_cast<std::uint32_t>(repeat));
+                input_.Post(window, kWmChar, wParam, static_cast<std::uint32_t>(repeat));
             } else {
-                input_.PostMessage(window, kWmKeyDown, wParam, base);
+                input_.Post(window, kWmKeyDown, wParam, base);
                 input_.Sleep(delay);
-                input_.PostMessage(window, kWmKeyUp, wParam, base + kPreviousAndTransition);
+                input_.Post(window, kWmKeyUp, wParam, base + kPreviousAndTransition);
             }
             break;
         case KeyMode::SystemStroke:
-            input_.PostMessage(window, kWmSysKeyDown, wParam, base + kAltContext);
-            input_.PostMessage(window, kWmSysKeyUp, wParam, base + kSysKeyUpBits);
+            input_.Post(window, kWmSysKeyDown, wParam, base + kAltContext);
+            input_.Post(window, kWmSysKeyUp, wParam, base + kSysKeyUpBits);
             break;
     }
 }

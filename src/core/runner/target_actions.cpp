@@ -17,9 +17,9 @@ Picture CaptureBlock(WindowCapture& capture, WindowHandle window, int x, int y, 
 void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point) {
     const std::uint32_t lParam = static_cast<std::uint32_t>(static_cast<std::uint16_t>(point.y)) << 16 |
                                  static_cast<std::uint16_t>(point.x);
-    input.PostMessage(window, kWmLButtonDown, 0, lParam);
+    input.Post(window, kWmLButtonDown, 0, lParam);
     input.Sleep(kClickHoldMs);
-    input.PostMessage(window, kWmLButtonUp, 0, lParam);
+    input.Post(window, kWmLButtonUp, 0, lParam);
 }
 
 bool TargetActions::ExecuteInstruction(const Instruction& in, const ExecutionTarget& target) {

@@ -2,12 +2,10 @@
 
 #include <windows.h>
 // The interface names its members as the Win32 functions; the macros must not rename them.
-#undef PostMessage
-#undef MapVirtualKey
 
 namespace tavo {
 
-void Win32KeyboardInput::PostMessage(WindowHandle window, std::uint32_t message,
+void Win32KeyboardInput::Post(WindowHandle window, std::uint32_t message,
                                      std::uint32_t wParam, std::uint32_t lParam) {
     // A gone window only makes the call fail; nothing to report.
     PostMessageA(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(wParam),
@@ -19,7 +17,7 @@ void Win32KeyboardInput::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan,
     keybd_event(virtualKey, scan, flags, 0);
 }
 
-std::uint32_t Win32KeyboardInput::MapVirtualKey(std::uint32_t code) {
+std::uint32_t Win32KeyboardInput::ScanCode(std::uint32_t code) {
     return MapVirtualKeyA(code, MAPVK_VK_TO_VSC);
 }
 

@@ -36,7 +36,7 @@ public:
         {0x0D, 0x1C}, {0x10, 0x2A}, {0x11, 0x1D}, {0x41, 0x1E}, {0x42, 0x30}, {0x43, 0x2E},
         {0x54, 0x14}, {0x70, 0x3B}, {0x71, 0x3C}, {0x73, 0x3E}, {0x74, 0x3F}};
 
-    void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+    void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                      std::uint32_t lParam) override {
         events.push_back(std::string(MessageName(message)) + " " + Hex(wParam) + " " + Hex(lParam) +
                          (window == 0 ? " to none" : ""));
@@ -45,7 +45,7 @@ public:
         events.push_back(std::string(flags & kKeyEventKeyUp ? "release " : "press ") + Hex(vk) +
                          " scan " + Hex(scan));
     }
-    std::uint32_t MapVirtualKey(std::uint32_t code) override {
+    std::uint32_t ScanCode(std::uint32_t code) override {
         const auto it = scans.find(code);
         return it == scans.end() ? 0 : it->second;
     }
