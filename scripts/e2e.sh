@@ -73,12 +73,17 @@ inner() {
     if [ -z "${E2E_ONLY:-}" ]; then
         run_suite "unit tests (Windows build)" "$UNIT_TIMEOUT" "$work/unit.out" \
             "$build/tests/unit/tavo_tests.exe" || unit_status=$?
+        run_suite "tavo-cli tests (Windows build)" "$UNIT_TIMEOUT" "$work/cli.out" \
+            "$build/tests/cli/tavo_cli_tests.exe" || unit_status=$?
     fi
     run_suite "end-to-end tests" "$E2E_TIMEOUT" "$work/e2e.out" \
         "$build/tests/e2e/tavo_e2e.exe" "$@" || e2e_status=$?
 
     echo "=== summary ==="
-    [ -z "${E2E_ONLY:-}" ] && summary_of "unit tests" "$work/unit.out"
+    if [ -z "${E2E_ONLY:-}" ]; then
+        summary_of "unit tests" "$work/unit.out"
+        summary_of "tavo-cli tests" "$work/cli.out"
+    fi
     summary_of "end-to-end tests" "$work/e2e.out"
     if [ "$unit_status" -ne 0 ] || [ "$e2e_status" -ne 0 ]; then
         echo "e2e: FAILED (unit exit $unit_status, e2e exit $e2e_status)"
@@ -94,7 +99,7 @@ main() {
     shift
     wine_env_setup
     require_exes "$build/tests/e2e/tavo_e2e.exe" "$build/tests/e2e/practice_target.exe" "$build/src/app/tavo.exe"
-    [ -n "${E2E_ONLY:-}" ] || require_exes "$build/tests/unit/tavo_tests.exe"
+    [ -n "${E2E_ONLY:-}" ] || require_exes "$build/tests/unit/tavo_tests.exe" "$build/tests/cli/tavo_cli_tests.exe"
     if [ -z "${E2E_INNER:-}" ]; then
         E2E_INNER=1 wine_with_display bash "${BASH_SOURCE[0]}" "$build" "$@"
     else
