@@ -1,10 +1,10 @@
 #include "app/form1.h"
 
-#include <exception>
 #include <utility>
 
 #include "app/control_ids.h"
 #include "app/form1_layout.h"
+#include "app/guarded.h"
 #include "app/main_menu.h"
 #include "app/toolbar1.h"
 #include "core/version.h"
@@ -38,12 +38,6 @@ AppEnvironment Environment() {
     if (dot != std::wstring::npos) name.resize(dot);
     const std::wstring folder = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
     return {WideToUtf8(folder), WideToUtf8(name)};
-}
-
-void Report(const char* what) {
-    OutputDebugStringA("Tavo: event handler failed: ");
-    OutputDebugStringA(what);
-    OutputDebugStringA("\n");
 }
 
 }  // namespace
@@ -92,14 +86,8 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     }
     auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    // No exception may unwind through the system's code that called us.
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        Report(e.what());
-    } catch (...) {
-        Report("unknown exception");
-    }
+    const auto result = Guarded("main window handler", [&] { return self->Handle(message, wParam, lParam); });
+    if (result) return *result;
     return message == WM_CREATE ? -1 : DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 
 #include "app/control_ids.h"
+#include "app/guarded.h"
 #include "app/twips.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/gdi_handles.h"
@@ -31,12 +31,6 @@ constexpr TwipsRect kLabel5{150, 3000, 5700, 300};
 
 constexpr const wchar_t* kLabels[] = {L"窗口关键字：", L"窗口界面最小宽度：",
                                       L"窗口界面最小高度：", L"可控窗口总数："};
-
-void Report(const char* what) {
-    OutputDebugStringA("Tavo: settings panel handler failed: ");
-    OutputDebugStringA(what);
-    OutputDebugStringA("\n");
-}
 
 HWND Child(HWND parent, HINSTANCE instance, int id, const wchar_t* className,
            const wchar_t* text, DWORD style, DWORD exStyle = 0) {
@@ -147,14 +141,8 @@ LRESULT CALLBACK FramPanel::WindowProc(HWND window, UINT message, WPARAM wParam,
     }
     auto* self = reinterpret_cast<FramPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        Report(e.what());
-    } catch (...) {
-        Report("unknown exception");
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    const auto result = Guarded("settings panel handler", [&] { return self->Handle(message, wParam, lParam); });
+    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT FramPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -231,13 +219,7 @@ LRESULT CALLBACK FramPanel::NameTxtProc(HWND edit, UINT message, WPARAM wParam, 
     if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, NameTxtProc, id);
     const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
     if (message != WM_KEYUP) return result;
-    try {
-        reinterpret_cast<FramPanel*>(self)->events_.FramKeywordKeyReleased();
-    } catch (const std::exception& e) {
-        Report(e.what());
-    } catch (...) {
-        Report("unknown exception");
-    }
+    Guarded("keyword box handler", [&] { reinterpret_cast<FramPanel*>(self)->events_.FramKeywordKeyReleased(); });
     return result;
 }
 
