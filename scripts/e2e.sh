@@ -64,7 +64,8 @@ inner() {
     # tavo.exe runs from a folder of its own: it looks there for the last Script and
     # writes files there, which must not leak from the build tree or between runs.
     cp "$build/src/app/tavo.exe" "$work/app/"
-    export TAVO_EXE PRACTICE_TARGET_EXE E2E_WORKDIR
+    export TAVO_EXE PRACTICE_TARGET_EXE TAVO_CLI_EXE E2E_WORKDIR
+    TAVO_CLI_EXE=$(wine_path "$build/src/cli/tavo-cli.exe")
     TAVO_EXE=$(wine_path "$work/app/tavo.exe")
     PRACTICE_TARGET_EXE=$(wine_path "$build/tests/e2e/practice_target.exe")
     E2E_WORKDIR=$(wine_path "$work")

@@ -29,6 +29,28 @@ TEST_F(TavoScriptFile, ScriptNamedInTheRegistryIsLoadedAtStartUpIntoTheTreeAndTh
     EXPECT_EQ(Narrow(ReadTavoValue(L"WindowsName").value_or(L"<none>")), "Game");
 }
 
+// Scripts written by hand as JSON reach Tavo through tavo-cli.
+TEST_F(TavoScriptFile, ScriptConvertedByTavoCliIsLoadedAtStartUp) {
+    ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"cli"));
+    const std::string json = R"({"format": "tavo-script 1",
+        "settings": {"keyword": "Game", "minWidth": 640, "minHeight": 480, "windowCount": 3, "windowKind": "other"},
+        "records": [
+          {"NodeKey": "L1", "NodeText": "开始", "LocationX": 120, "Locationy": 45, "pChar": "你好"},
+          {"NodeKey": "L2", "NodeText": "进入", "pChar": "x", "pYesNext": "L4"},
+          {"NodeKey": "L3", "NodeParent": "L2", "NodeText": "子项", "pChar": "{ENTER}"},
+          {"NodeKey": "L4", "NodeText": "结束", "pChar": "abc"}]})";
+    ASSERT_TRUE(WriteWholeFile(folder + L"\\hand.json", json));
+    Process cli = Process::Launch(TavoCliExePath(), {L"convert", folder + L"\\hand.json", folder + L"\\hand.gmx"});
+    ASSERT_TRUE(cli.WaitForExit(20000)) << "tavo-cli did not finish";
+    ASSERT_EQ(cli.ExitCode(), 0u) << "tavo-cli convert failed";
+    ASSERT_TRUE(WriteTavoValue(L"FileName", L"hand"));
+    app.Start(exe);
+    const auto tree = WaitTree(SampleTree());
+    EXPECT_TRUE(tree.ok) << "tree " << Describe(tree.last);
+    EXPECT_EQ(Narrow(app.BoxText(IDC_WIDTH_TXT)), "640");
+    EXPECT_EQ(app.SpinnerPosition(), -3);
+}
+
 TEST_F(TavoScriptFile, LoneScriptBesideTavoIsLoadedWhenNoNameIsStored) {
     ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"lone"));
     ASSERT_NO_FATAL_FAILURE(PlaceScript(folder + L"\\lone.gmx", GmxImage(kSampleHeader, SampleRecords())));

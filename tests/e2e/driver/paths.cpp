@@ -40,6 +40,11 @@ std::wstring PracticeTargetExePath() {
     return set.empty() ? ThisExeDir() + L"\\practice_target.exe" : set;
 }
 
+std::wstring TavoCliExePath() {
+    const std::wstring set = Env(L"TAVO_CLI_EXE");
+    return set.empty() ? ThisExeDir() + L"\\..\\..\\src\\cli\\tavo-cli.exe" : set;
+}
+
 std::wstring WorkDir() {
     std::wstring dir = Env(L"E2E_WORKDIR");
     if (dir.empty()) {

@@ -10,6 +10,7 @@ namespace e2e {
 
 std::wstring TavoExePath();
 std::wstring PracticeTargetExePath();
+std::wstring TavoCliExePath();  // TAVO_CLI_EXE (default: <this dir>\..\..\src\cli\tavo-cli.exe)
 std::wstring WorkDir();  // created if missing
 
 std::wstring DirectoryOf(const std::wstring& path);
