@@ -12,7 +12,7 @@ jobs="$(nproc)"
 echo "== native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_SANITIZE=ON >/dev/null
 cmake --build build/native -j "$jobs"
-ctest --test-dir build/native --output-on-failure -j "$jobs" | tee build/native-tests.log
+ctest --test-dir build/native --output-on-failure --no-tests=error -j "$jobs" | tee build/native-tests.log
 
 echo "== Windows build"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
