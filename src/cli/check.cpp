@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "cli/header_text.h"
-#include "cli/instruction_fields.h"
+#include "core/model/instruction_fields.h"
 #include "cli/load_simulation.h"
 #include "core/util/text.h"
 

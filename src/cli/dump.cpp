@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli/instruction_fields.h"
+#include "core/model/instruction_fields.h"
 #include "cli/load_simulation.h"
 
 namespace tavo::cli {

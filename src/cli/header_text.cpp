@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "cli/instruction_fields.h"
+#include "core/model/instruction_fields.h"
 #include "core/model/cp936_field.h"
 
 namespace tavo::cli {

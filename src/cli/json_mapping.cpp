@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "cli/header_text.h"
-#include "cli/instruction_fields.h"
+#include "core/model/instruction_fields.h"
 #include "core/util/text.h"
 
 namespace tavo::cli {

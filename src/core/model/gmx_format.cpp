@@ -3,33 +3,11 @@
 #include <charconv>
 
 #include "core/model/cp936_field.h"
+#include "core/model/instruction_fields.h"
 #include "core/util/text.h"
 
 namespace tavo {
 namespace {
-
-struct TextField {
-    std::string Instruction::*member;
-    std::size_t bytes;
-    std::size_t chars;
-};
-
-// Declaration order after the eight integers, with their widths in the file.
-constexpr TextField kTextFields[] = {
-    {&Instruction::pYesNext, kKeyWidth, kKeyWidth},
-    {&Instruction::pNotNext, kKeyWidth, kKeyWidth},
-    {&Instruction::NodeKey, kKeyWidth, kKeyWidth},
-    {&Instruction::NodeParent, kKeyWidth, kKeyWidth},
-    {&Instruction::NodeText, kNodeTextWidth, kNodeTextWidth},
-    {&Instruction::pChar, kCharWidth, kCharWidth},
-    {&Instruction::pPicture, kPictureWidth, kPictureWidth},
-};
-
-constexpr std::int16_t Instruction::*kIntFields[] = {
-    &Instruction::LocationX,    &Instruction::Locationy,     &Instruction::pLocationX,
-    &Instruction::pLocationy,   &Instruction::LocationBase,  &Instruction::pLocationBase,
-    &Instruction::pPause,       &Instruction::pDelay,
-};
 
 void PutInt16(std::string& out, std::int16_t v) {
     const auto u = static_cast<std::uint16_t>(v);
@@ -83,22 +61,22 @@ std::optional<bool> ReadKindFlag(std::string_view field) {
 std::string EncodeRecord(CodePage936& codePage, const Instruction& instruction) {
     std::string out;
     out.reserve(kBlockSize);
-    for (auto member : kIntFields) PutInt16(out, instruction.*member);
+    for (const IntField& f : kIntFields) PutInt16(out, instruction.*(f.member));
     for (const TextField& f : kTextFields)
-        out += EncodeField(codePage, instruction.*(f.member), f.bytes);
+        out += EncodeField(codePage, instruction.*(f.member), f.width);
     return out;
 }
 
 Instruction DecodeRecord(CodePage936& codePage, std::string_view block) {
     Instruction in;
     std::size_t at = 0;
-    for (auto member : kIntFields) {
-        in.*member = GetInt16(block, at);
+    for (const IntField& f : kIntFields) {
+        in.*(f.member) = GetInt16(block, at);
         at += 2;
     }
     for (const TextField& f : kTextFields) {
-        in.*(f.member) = DecodeField(codePage, block.substr(at, f.bytes), f.chars);
-        at += f.bytes;
+        in.*(f.member) = DecodeField(codePage, block.substr(at, f.width), f.width);
+        at += f.width;
     }
     return in;
 }

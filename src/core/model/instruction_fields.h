@@ -1,13 +1,13 @@
 #pragma once
-// The Instruction's fields by name, in declaration order, with their widths in the file,
-// for the tool's messages and its JSON form.
+// The Instruction's fields by name, in declaration order (the order of a file record),
+// with their widths: bytes in the file, characters in memory.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "core/model/instruction.h"
 
-namespace tavo::cli {
+namespace tavo {
 
 struct IntField {
     const char* name;
@@ -47,4 +47,4 @@ inline std::string WithoutPadding(const std::string& text) {
     return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
-}  // namespace tavo::cli
+}  // namespace tavo
