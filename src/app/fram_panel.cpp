@@ -8,6 +8,7 @@
 #include "app/control_ids.h"
 #include "app/guarded.h"
 #include "app/twips.h"
+#include "core/model/gmx_format.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/gdi_handles.h"
 
@@ -217,6 +218,12 @@ void FramPanel::OnScroll(int request) {
 LRESULT CALLBACK FramPanel::NameTxtProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, NameTxtProc, id);
+    // Refused as typed, so the caret stays where it is; pasted ones are dropped by the
+    // controller when the text changes.
+    if (message == WM_CHAR && IsHeaderSeparator(static_cast<char32_t>(wParam))) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
     const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
     if (message != WM_KEYUP) return result;
     Guarded("keyword box handler", [&] { reinterpret_cast<FramPanel*>(self)->events_.FramKeywordKeyReleased(); });

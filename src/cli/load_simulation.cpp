@@ -1,23 +1,9 @@
 #include "cli/load_simulation.h"
 
-#include <algorithm>
-
 namespace tavo::cli {
 
 LoadView SimulateLoad(CodePage936& codePage, std::string_view file, ScriptTree& tree) {
-    LoadView view;
-    const GmxBlocks blocks = SplitBlocks(file);
-    view.headerFields = ReadHeaderFields(codePage, blocks.header);
-    view.kindStopsLoad = view.headerFields.size() == kHeaderFieldCount &&
-                         !ReadKindFlag(view.headerFields.back()).has_value();
-    for (std::string_view block : blocks.records)
-        view.records.push_back(DecodeRecord(codePage, block));
-    view.trailingBytes = blocks.trailingBytes;
-    if (view.kindStopsLoad) return view;
-    view.reached = std::min(static_cast<int>(view.records.size()), kMaxRecords);
-    const std::vector<Instruction> read(view.records.begin(), view.records.begin() + view.reached);
-    view.rebuild = RebuildTree(tree, read);
-    return view;
+    return LoadScriptFile(codePage, file, tree, nullptr);
 }
 
 std::string RecordRange(int first, int last) {

@@ -1,22 +1,16 @@
 #pragma once
-// A .gmx file read the way the program loads it, with the core's reader and tree rebuild.
+// A .gmx file read the way the program loads it, through the core's load procedure.
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/model/script_file.h"
+#include "core/model/script_loader.h"
 
 namespace tavo::cli {
 
-struct LoadView {
-    std::vector<std::string> headerFields;  // as the reader takes them
-    bool kindStopsLoad = false;             // a fifth field that is not a number
-    std::vector<Instruction> records;       // every whole record block, decoded
-    int reached = 0;                        // records the reader gets to: at most 230
-    RebuildResult rebuild;
-    std::size_t trailingBytes = 0;
-};
+// A load as Tavo runs it, without a settings panel to take the header.
+using LoadView = LoadReport;
 
 // Fills `tree` as a load would.
 LoadView SimulateLoad(CodePage936& codePage, std::string_view file, ScriptTree& tree);

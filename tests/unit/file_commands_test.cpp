@@ -98,16 +98,28 @@ TEST_F(FileCommandsTest, OpeningAMissingFileFindsNothingAndCreatesNothing) {
     EXPECT_FALSE(files.FileExists("C:\\gone.gmx"));
 }
 
-TEST_F(FileCommandsTest, AStoppedLoadKeepsWhatItReadAndSaysNothing) {
+// The record that stopped the load is the current Instruction, and no node is current:
+// the guard has nothing to ask about (here the record is even an empty one), so the
+// Script that was read can be saved, run and set up.
+TEST_F(FileCommandsTest, AStoppedLoadKeepsWhatItReadAndLeavesItUsable) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}, {"L2", ""}});
     controller.Startup();
+    controller.Script().SelectInstruction(controller.Script().Tree().Find("L2"));
     std::string bytes = ScriptBytes({{"L1", ""}, {"L2", ""}});
-    bytes += ScriptBytes({{"L4", "L3"}}).substr(kBlockSize);  // a parent that never came
+    // A parent that never came, in an empty record.
+    bytes += EncodeRecord(*codePage, testing::InstructionFor({"L4", "L3", 0, "", "", ""}));
     files.files["C:\\x.gmx"] = bytes;
     messages.answers = {MessageAnswer::Yes};
     dialogs.answers = {{"C:\\x.gmx"}};
     controller.Choose(Command::MenuOpen);
     EXPECT_EQ(Keys(), (std::vector<std::string>{"L1", "L2"}));
+    EXPECT_EQ(controller.Script().CurrentNode(), nullptr);
+    EXPECT_EQ(KeyOf(controller.Script().Current().NodeKey), "L4");
+    controller.ToggleSettings();
+    EXPECT_TRUE(View().framShown);
     EXPECT_EQ(MessageTexts().size(), 1u);  // only the Open question
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"L1", "L2"}));
 }
 
 TEST_F(FileCommandsTest, SaveOfANamedScriptWritesWithoutDialogOrBackup) {
@@ -125,20 +137,85 @@ TEST_F(FileCommandsTest, SaveOfANamedScriptWritesWithoutDialogOrBackup) {
     EXPECT_EQ(View().selectedKey, "L3");  // the last record written
 }
 
+// A Script made by New has no file until a save gives it one, even after a state reset
+// has read the old Script's name back from the registry.
 TEST_F(FileCommandsTest, SaveAfterNewBacksUpThePreviousFileThenAsks) {
     registry.values = {{"FileName", "farm"}};
-    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    const std::string farm = ScriptBytes({{"L1", ""}});
+    files.files[std::string(kFolder) + "farm.gmx"] = farm;
     controller.Startup();
     controller.Choose(Command::MenuNew);
     EXPECT_EQ(controller.State().ScriptName, kUntitledScriptName);
-    Build({{"L1", ""}});
+    controller.Option2Clicked();  // resets the state: ScriptName is "farm" again
+    Build({{"L1", ""}, {"L2", ""}});
     files.log.clear();
     dialogs.answers = {{"C:\\Tavo\\new.gmx"}};
     controller.Choose(Command::MenuSave);
     EXPECT_EQ(files.log, (std::vector<std::string>{"copy C:\\Tavo\\farm.gmx -> C:\\Tavo\\farm.gmx.bak",
                                                    "replace C:\\Tavo\\new.gmx"}));
     EXPECT_EQ(dialogs.requests, Requests{Dialog(true, kUntitledScriptName)});
+    EXPECT_EQ(files.files[std::string(kFolder) + "farm.gmx"], farm);
     EXPECT_EQ(registry.values["FileName"], "new");
+
+    // Now it has its file: a plain Save writes it without a dialog.
+    controller.Choose(Command::MenuSave);
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(files.log.back(), "replace C:\\Tavo\\new.gmx");
+}
+
+// A save that writes nothing changes no name: the next start-up must not look for a file
+// that was never written.
+TEST_F(FileCommandsTest, ASaveAsThatWritesNothingKeepsTheNames) {
+    struct Case {
+        const char* name;
+        std::vector<NodeSpec> script;
+        bool writeFails;
+    };
+    std::vector<NodeSpec> tooMany;
+    for (int i = 1; i <= kMaxRecords + 1; ++i) tooMany.push_back({NodeKeyFor(i), ""});
+    const Case cases[] = {
+        {"empty Instruction", {{"L1", ""}, {"L2", "", 0, "", "", ""}}, false},
+        {"too many Instructions", tooMany, false},
+        {"write fails", {{"L1", ""}}, true},
+    };
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    for (const Case& c : cases) {
+        controller.Startup();
+        controller.Choose(Command::MenuClear);
+        Build(c.script);
+        files.readOnly.clear();
+        if (c.writeFails) files.readOnly.insert("C:\\Tavo\\copy.gmx");
+        dialogs.answers = {{"C:\\Tavo\\copy.gmx"}};
+        controller.Choose(Command::MenuSaveAs);
+        EXPECT_FALSE(files.FileExists("C:\\Tavo\\copy.gmx")) << c.name;
+        EXPECT_EQ(registry.values["FileName"], "farm") << c.name;
+        EXPECT_EQ(controller.State().ScriptName, "farm") << c.name;
+        EXPECT_EQ(controller.State().ScriptPath, std::string(kFolder) + "farm.gmx") << c.name;
+    }
+}
+
+// Save As asks before replacing another existing file (No shows the dialog again), never
+// before replacing the Script's own file.
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAnotherFile) {
+    registry.values = {{"FileName", "farm"}};
+    files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
+    files.files["D:\\other.gmx"] = "other";
+    controller.Startup();
+    messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    dialogs.answers = {{"D:\\other.gmx"}, {"D:\\other.gmx"}};
+    controller.Choose(Command::MenuSaveAs);
+    const testing::ShownMessage question{"other.gmx 已存在。\n要替换它吗?", MessageButtons::YesNo,
+                                         MessageIcon::Exclamation};
+    EXPECT_EQ(messages.shown, (std::vector{question, question}));
+    EXPECT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_NE(files.files["D:\\other.gmx"], "other");
+
+    messages.shown.clear();
+    dialogs.answers = {{"d:/OTHER.gmx"}};  // now its own file, however spelt
+    controller.Choose(Command::MenuSaveAs);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(files.log.back(), "replace d:/OTHER.gmx");
 }
 
 TEST_F(FileCommandsTest, SaveAsRenewsTheBackupEvenWhenCancelled) {
@@ -264,6 +341,16 @@ TEST_F(FileCommandsTest, ClosingWithUnsavedChangesAsks) {
     EXPECT_EQ(messages.shown.back(), question);
     EXPECT_TRUE(controller.Script().Modified());
     EXPECT_TRUE(controller.Closing());
+}
+
+TEST_F(FileCommandsTest, LargeSettingsSurviveALoadAndASave) {
+    registry.values = {{"FileName", "farm"}};
+    const std::string original = ScriptBytes({{"L1", ""}}, {"game", 200000, 1000000, 10, false});
+    files.files[std::string(kFolder) + "farm.gmx"] = original;
+    controller.Startup();
+    controller.Choose(Command::MenuSave);
+    EXPECT_EQ(View().settings.Width_txt, "200000");
+    EXPECT_EQ(files.files[std::string(kFolder) + "farm.gmx"], original);
 }
 
 TEST_F(FileCommandsTest, AHeaderWithAKindFlagThatIsNoNumberStopsTheLoad) {

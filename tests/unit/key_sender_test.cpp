@@ -69,6 +69,13 @@ TEST_F(KeySenderTest, AltMakesASystemKeyStrokeAndReleasesShiftBeforeCtrl) {
                                                "SYSKEYUP 0x73 0xE03E0001", "release 0x11 scan 0x1D"}));
 }
 
+TEST_F(KeySenderTest, AFaultMidCommandStillReleasesTheModifiers) {
+    keyboard.postFails = true;
+    EXPECT_THROW(sender.SendText(7, "/*shift+ctrl+a*/", 0), std::runtime_error);
+    EXPECT_EQ(keyboard.events, (Events{"press 0x11 scan 0x1D", "press 0x10 scan 0x2A",
+                                       "release 0x11 scan 0x1D", "release 0x10 scan 0x2A"}));
+}
+
 TEST_F(KeySenderTest, UnknownKeyNamesAreStruckLetterByLetter) {
     EXPECT_EQ(Send("/*TAB*/"), (Events{"KEYDOWN 0x54 0x140001", "sleep 100", "KEYUP 0x54 0xC0140001",
                                        "KEYDOWN 0x41 0x1E0001", "sleep 100", "KEYUP 0x41 0xC01E0001",

@@ -43,19 +43,33 @@ TEST_F(RunLoopTest, FirstStepOnlyPositionsTheRun) {
     EXPECT_EQ(Step(), (Keys{"L1", "L2"}));
 }
 
-TEST_F(RunLoopTest, ALoneNodeOneRunsOnceThenTheRunStalls) {
-    Build({{"L1", ""}});
-    Step();
-    EXPECT_EQ(Step(), Keys{"L1"});
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(Step(), Keys{});
-}
-
-TEST_F(RunLoopTest, AFailingNodeOneWithChildrenAlsoStalls) {
-    Build({{"L1", ""}, {"L2", "L1"}});
-    executor.outcome["L1"] = false;
-    Step();
-    EXPECT_EQ(Step(), Keys{"L1"});
-    EXPECT_EQ(Step(), Keys{});
+// When the Instruction executed last is node 1 itself, the run is positioned on node 1
+// again and executes it on the following step: the run never stalls.
+TEST_F(RunLoopTest, ANodeOneExecutedLastRunsAgainOnTheStepAfterTheRepositioning) {
+    struct Case {
+        const char* name;
+        std::vector<NodeSpec> script;
+        bool l1Fails;
+        std::vector<Keys> steps;
+    };
+    // Success ends the pass and the step; failure and the jump meet node 1 again within
+    // the step, which repositions the run at once.
+    const Case cases[] = {
+        {"lone node 1", {{"L1", ""}}, false, {{}, {"L1"}, {}, {"L1"}, {}}},
+        {"failing node 1 with a child", {{"L1", ""}, {"L2", "L1"}}, true,
+         {{}, {"L1"}, {"L1"}, {"L1"}, {"L1"}}},
+        {"node 1 jumping to itself", {{"L1", "", 0, "L1"}, {"L2", ""}}, false,
+         {{}, {"L1"}, {"L1"}, {"L1"}, {"L1"}}},
+    };
+    for (const Case& c : cases) {
+        script.Tree().Clear();
+        loop.Restart();
+        Build(c.script);
+        executor.outcome["L1"] = !c.l1Fails;
+        std::vector<Keys> steps;
+        for (std::size_t i = 0; i < c.steps.size(); ++i) steps.push_back(Step());
+        EXPECT_EQ(steps, c.steps) << c.name;
+    }
 }
 
 TEST_F(RunLoopTest, ASucceedingParentLoopsOverItsChildren) {

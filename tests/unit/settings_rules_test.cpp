@@ -1,3 +1,6 @@
+#include <functional>
+#include <iterator>
+
 #include "controller_fixture.h"
 
 namespace tavo {
@@ -28,6 +31,11 @@ TEST_F(SettingsTest, SizeBoxesNormaliseWhatIsTyped) {
         {SettingsBox::Width_txt, "-5", "0", 0},      {SettingsBox::Width_txt, "12abc", "12", 12},
         {SettingsBox::Width_txt, "", "0", 0},        {SettingsBox::Height_txt, "640", "640", 640},
         {SettingsBox::Height_txt, "2.5", "2.5", 2},  {SettingsBox::Height_txt, "abc", "0", 0},
+        // Never an exponent, which reading the box back would stop at.
+        {SettingsBox::Width_txt, "100000", "100000", 100000},
+        {SettingsBox::Width_txt, "0.0000001", "0.0000001", 0},
+        // Beyond what the setting holds, the box shows the value in use.
+        {SettingsBox::Width_txt, "3000000000", "2147483647", 2147483647},
     };
     for (const Case& c : cases) {
         controller.Script().SetModified(false);
@@ -47,7 +55,8 @@ TEST_F(SettingsTest, WindowCountStaysWithinOneToTen) {
         const char* shown;
         int spinner;
     };
-    const Case cases[] = {{"0", "1", -1}, {"25", "10", -10}, {"3", "3", -3}, {"-4", "1", -1}};
+    const Case cases[] = {{"0", "1", -1},     {"25", "10", -10}, {"3", "3", -3},
+                          {"-4", "1", -1},    {"3abc", "3", -3}, {"2.5", "2", -2}};
     for (const Case& c : cases) {
         Type(SettingsBox::Text1, c.typed);
         EXPECT_EQ(Panel().Text1, c.shown) << c.typed;
@@ -71,12 +80,67 @@ TEST_F(SettingsTest, TypingAKeywordEmptiesTheTreeAndRemembersTheKeyword) {
 TEST_F(SettingsTest, ClearingTheKeywordResetsButWritesNothing) {
     Type(SettingsBox::Name_txt, "game");
     Build({{"L1", ""}});
+    controller.Script().SetModified(false);  // nothing unsaved: no question
     registry.writes.clear();
-    Type(SettingsBox::Name_txt, "  ");
+    Type(SettingsBox::Name_txt, "");
     EXPECT_TRUE(controller.Script().Tree().Empty());
     EXPECT_TRUE(registry.writes.empty());
     EXPECT_EQ(controller.State().settings.WindowKeyword, "");
     EXPECT_FALSE(controller.Script().Modified());
+}
+
+TEST_F(SettingsTest, TheKeywordBoxRefusesSpacesAndBarsWithABeep) {
+    Type(SettingsBox::Name_txt, "my game|2");
+    EXPECT_EQ(Panel().Name_txt, "mygame2");
+    EXPECT_EQ(controller.State().settings.WindowKeyword, "mygame2");
+    EXPECT_EQ(messages.beeps, 1);
+    Type(SettingsBox::Name_txt, "mygame2 ");  // nothing left to change
+    EXPECT_EQ(messages.beeps, 2);
+    EXPECT_EQ(registry.writes.size(), 1u);
+}
+
+// Changing the keyword or the window kind empties the tree: with unsaved work in it the
+// user is asked first, and No leaves box, buttons, Script and Modified as they were.
+TEST_F(SettingsTest, DiscardingUnsavedWorkAsksFirst) {
+    struct Case {
+        const char* name;
+        bool modified;
+        MessageAnswer answer;
+        bool asked, emptied;
+    };
+    const Case cases[] = {
+        {"unsaved, No", true, MessageAnswer::No, true, false},
+        {"unsaved, Yes", true, MessageAnswer::Yes, true, true},
+        {"nothing unsaved", false, MessageAnswer::No, false, true},
+    };
+    const testing::ShownMessage question{"当前脚本尚未保存，更改窗口设置将清空脚本。是否继续?",
+                                         MessageButtons::YesNo, MessageIcon::Question};
+    const std::function<void()> changes[] = {
+        [this] { Type(SettingsBox::Name_txt, "farm"); },
+        [this] { controller.Option2Clicked(); },
+    };
+    for (const Case& c : cases) {
+        for (std::size_t i = 0; i < std::size(changes); ++i) {
+            controller.Choose(Command::MenuClear);
+            controller.Option1Clicked();  // back to Flash windows, the start
+            Type(SettingsBox::Name_txt, "game");
+            Build({{"L1", ""}});
+            controller.Script().SetModified(c.modified);
+            messages.shown.clear();
+            messages.answers = {c.answer};
+            const SettingsPanelView before = Panel();
+            changes[i]();
+            const std::string what = std::string(c.name) + (i == 0 ? ", keyword" : ", kind");
+            EXPECT_EQ(messages.shown, c.asked ? std::vector{question} : std::vector<testing::ShownMessage>{})
+                << what;
+            EXPECT_EQ(controller.Script().Tree().Empty(), c.emptied) << what;
+            if (c.emptied) continue;
+            EXPECT_EQ(Panel(), before) << what;
+            EXPECT_TRUE(controller.Script().Modified()) << what;
+            EXPECT_EQ(controller.State().settings.WindowKeyword, "game") << what;
+            EXPECT_TRUE(controller.State().settings.FlashMode) << what;
+        }
+    }
 }
 
 TEST_F(SettingsTest, AtTheFirstStartTheFirstKeywordNamesTheScript) {

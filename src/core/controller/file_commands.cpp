@@ -10,6 +10,7 @@ constexpr const char* kOpenQuestion = "导入新数据将丢失现有数据,确�
 constexpr const char* kDeleteQuestion = "删除脚本将删除该脚本的磁盘文件,确定要执行些操作吗?";
 constexpr const char* kCloseQuestion = "你更新的数据还没有保存，你确定要放弃吗?";
 constexpr const char* kNameTooLong = "文件名太长!";
+constexpr const char* kReplaceQuestion = " 已存在。\n要替换它吗?";
 constexpr std::size_t kMaxDialogName = 256;
 // A dialog that fails this fast never showed: it refused its default file name.
 constexpr std::int64_t kDialogStartFailureMs = 20;
@@ -23,14 +24,15 @@ bool MainController::Ask(const char* question, MessageIcon icon) {
 }
 
 std::optional<std::string> MainController::FileDialg(bool isSave) {
-    if (CharCount(state_.ScriptName) >= kMaxDialogName) {
+    // A Script made by New offers its untitled name, whatever a state reset read since.
+    const std::string name = state_.scriptHasNoFile ? kUntitledScriptName : state_.ScriptName;
+    if (CharCount(name) >= kMaxDialogName) {
         services_.messages.Show(kNameTooLong, MessageButtons::Ok, MessageIcon::Exclamation);
         return std::nullopt;
     }
     std::string folder = state_.ProgramFolder;
     if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    FileDialogRequest request{isSave, env_.exeName, kScriptFilter, state_.ScriptName,
-                              kScriptExtension, folder};
+    FileDialogRequest request{isSave, env_.exeName, kScriptFilter, name, kScriptExtension, folder};
     const std::int64_t started = services_.clock.MonotonicMilliseconds();
     std::string path = services_.dialogs.Show(request).value_or(std::string());
     if (path.empty() && services_.clock.MonotonicMilliseconds() - started < kDialogStartFailureMs) {
@@ -39,6 +41,19 @@ std::optional<std::string> MainController::FileDialg(bool isSave) {
     }
     if (path.empty()) return std::nullopt;
     return path;
+}
+
+// The save dialog until the user picks a file that may be written: replacing another
+// existing file needs a Yes; the Script's own file is written without a question.
+std::optional<std::string> MainController::ChooseSavePath() {
+    for (;;) {
+        const auto path = FileDialg(true);
+        if (!path) return std::nullopt;
+        const bool own = !state_.scriptHasNoFile && SamePath(*path, state_.ScriptPath);
+        if (own || !services_.files.FileExists(*path)) return path;
+        const std::string question = FileNameOf(*path) + kReplaceQuestion;
+        if (Ask(question.c_str(), MessageIcon::Exclamation)) return path;
+    }
 }
 
 void MainController::RememberScriptName(const std::string& path) {
@@ -68,18 +83,24 @@ void MainController::MakeBackup(const std::string& path) {
 
 void MainController::SaveScript(bool chooseFile) {
     if (!GuardEmptyInstruction()) return;
-    // A path without a file name (no Script file was found at start-up) cannot be
-    // written to: ask for one.
-    if (state_.ScriptName == kUntitledScriptName || !HasFileName(state_.ScriptPath))
+    // A Script made by New, or a path without a file name (no Script file was found at
+    // start-up), has no file to write to: ask for one.
+    if (state_.ScriptName == kUntitledScriptName || state_.scriptHasNoFile ||
+        !HasFileName(state_.ScriptPath))
         chooseFile = true;
+    std::string path = state_.ScriptPath;
     if (chooseFile) {
         MakeBackup(state_.ScriptPath);
-        const auto path = FileDialg(true);
-        if (!path) return;
-        state_.ScriptPath = *path;
+        const auto chosen = ChooseSavePath();
+        if (!chosen) return;
+        path = *chosen;
     }
-    RememberScriptName(state_.ScriptPath);
-    WriteScriptFile();
+    // Names change only once the file is written: a refused or failed save must not
+    // lead the next start-up to a file that does not exist.
+    if (!WriteScriptFile(path)) return;
+    state_.ScriptPath = path;
+    state_.scriptHasNoFile = false;
+    RememberScriptName(path);
 }
 
 void MainController::NewScript() {

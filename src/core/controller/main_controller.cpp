@@ -1,10 +1,17 @@
 #include "core/controller/main_controller.h"
 
+#include <exception>
 #include <string>
 
 #include "core/util/text.h"
 
 namespace tavo {
+namespace {
+
+constexpr const char* kFaultLine = "  执行出错: ";
+constexpr const char* kUnknownFault = "未知错误";
+
+}  // namespace
 
 MainController::MainController(const ControllerServices& services, ProductInfo product,
                                AppEnvironment env)
@@ -27,6 +34,9 @@ void MainController::ResetState() {
     state_.settings.MinHeight = static_cast<int>(RoundedValue(vm_.settings.Height_txt));
     SetInsertParent("Root");
     vm_.journal = LogHeader(product_, services_.clock.Now());
+    // The Instruction of a discarded Script is no node's: nothing is current until a node
+    // is selected again.
+    script_.ReleaseCurrentNode();
     ResetContent(script_.Current());
     script_.SetModified(false);
     vm_.label1 = std::string(kWindowCountCaption) + "0";
@@ -42,12 +52,27 @@ void MainController::RunTick() {
         tickDeferred_ = true;
         return;
     }
+    struct TickScope {
+        bool& flag;
+        explicit TickScope(bool& f) : flag(f) { flag = true; }
+        ~TickScope() { flag = false; }
+    };
     do {
         tickDeferred_ = false;
-        inTick_ = true;
-        DoTick();
-        inTick_ = false;
+        const TickScope scope(inTick_);
+        // A fault is the run log's news, not the window's: the timer must go on ticking.
+        try {
+            DoTick();
+        } catch (const std::exception& e) {
+            LogFault(e.what());
+        } catch (...) {
+            LogFault(kUnknownFault);
+        }
     } while (tickDeferred_);
+}
+
+void MainController::LogFault(const char* what) {
+    AppendLog(LogTime(services_.clock.Now()) + kFaultLine + what + kLogEnd);
 }
 
 void MainController::DoTick() {
@@ -55,13 +80,20 @@ void MainController::DoTick() {
     vm_.label1 = std::string(kWindowCountCaption) + std::to_string(slots_.WindowCount());
 }
 
+// A step that fails costs only itself: the other windows still get their steps.
 void MainController::RunStep() {
-    runLoop_.RunStep(
-        [this] {
-            return ExecutionTarget{slots_.ServedWindow(), slots_.hWnd(0),
-                                   state_.settings.FlashMode};
-        },
-        [this] { return Running(); });
+    try {
+        runLoop_.RunStep(
+            [this] {
+                return ExecutionTarget{slots_.ServedWindow(), slots_.hWnd(0),
+                                       state_.settings.FlashMode};
+            },
+            [this] { return Running(); });
+    } catch (const std::exception& e) {
+        LogFault(e.what());
+    } catch (...) {
+        LogFault(kUnknownFault);
+    }
 }
 
 void MainController::SetRunLocks(bool locked) {
@@ -113,7 +145,10 @@ void MainController::ApplyWindowCount() {
 }
 
 bool MainController::GuardEmptyInstruction() {
-    const bool refuse = !script_.Tree().Empty() && !script_.IsNonEmpty() && !buttonHeld_;
+    // Without a current node (a load that stopped early) there is no Instruction of the
+    // tree to keep from being empty, and none the question could delete.
+    const bool refuse = !script_.Tree().Empty() && script_.CurrentNode() &&
+                        !script_.IsNonEmpty() && !buttonHeld_;
     buttonHeld_ = false;
     if (!refuse) return true;
     const std::string question = "不能预留空指令，是否自动删除" +

@@ -101,27 +101,30 @@ private:
     void RunStep() override;
     void DoTick();
     void AppendLog(const std::string& text) { vm_.journal += text; }
+    void LogFault(const char* what);
     void SetRunLocks(bool locked);
     void DeleteInstruction();
     void ResetState();
 
     // Settings panel rules (settings_rules.cpp).
     void SetBox(SettingsBox box, const std::string& text);
+    bool ConfirmDiscard();
     void KeywordRule();
     void SizeRule(SettingsBox box);
     void CountRule();
     void SelectFlashWindows(bool flash);
     GmxHeader HeaderFromPanel() const;
-    void ApplyHeader(const std::vector<std::string>& fields, bool& stop);
+    void ApplyHeader(const std::vector<std::string>& fields);
 
     // File commands (file_commands.cpp, script_io.cpp).
     std::optional<std::string> FileDialg(bool isSave);
+    std::optional<std::string> ChooseSavePath();
     bool Ask(const char* question, MessageIcon icon);
     void OpenPath(const std::string& path);
     void RememberScriptName(const std::string& path);
     void MakeBackup(const std::string& path);
     void FinishLoad();
-    void WriteScriptFile();
+    bool WriteScriptFile(const std::string& path);
     void SetInsertParent(const std::string& key);
 
     ControllerServices services_;

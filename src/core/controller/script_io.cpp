@@ -1,6 +1,6 @@
 // Loading a Script file into the tree and writing the tree back to its file.
 #include "core/controller/main_controller.h"
-#include "core/model/script_file.h"
+#include "core/model/script_loader.h"
 
 namespace tavo {
 namespace {
@@ -17,20 +17,15 @@ void MainController::LoadScript(const std::string& path) {
     // Loading never writes: a missing file reads as a file without Instructions.
     const ReadResult file = services_.files.ReadAll(path);
     if (file.status == ReadStatus::Failed) return;
-    const GmxBlocks blocks = SplitBlocks(file.bytes);
-
-    bool stop = false;
-    ApplyHeader(ReadHeaderFields(services_.codePage, blocks.header), stop);
-    if (stop) return;
-
-    std::vector<Instruction> records;
-    for (std::size_t i = 0; i < blocks.records.size() && i < static_cast<std::size_t>(kMaxRecords); ++i)
-        records.push_back(DecodeRecord(services_.codePage, blocks.records[i]));
-    const RebuildResult rebuilt = RebuildTree(script_.Tree(), records);
+    const LoadReport report =
+        LoadScriptFile(services_.codePage, file.bytes, script_.Tree(),
+                       [this](const std::vector<std::string>& fields) { ApplyHeader(fields); });
+    // Each record is read into the current Instruction; a stopped load leaves the one
+    // that stopped it there, and no current node.
+    if (report.lastRead) script_.Current() = *report.lastRead;
     // Every loaded node is shown, its ancestors expanded.
     ++vm_.expandAllSerial;
-    if (rebuilt.problem != RecordProblem::None) return;
-    FinishLoad();
+    if (report.Complete()) FinishLoad();
 }
 
 void MainController::FinishLoad() {
@@ -47,27 +42,27 @@ void MainController::FinishLoad() {
 
 // The old file is replaced only by a complete new one: an empty Instruction, too many
 // Instructions or a failed write leave it as it was, and the Script stays modified.
-void MainController::WriteScriptFile() {
+bool MainController::WriteScriptFile(const std::string& path) {
     const SavePlan plan = PlanSave(script_.Tree());
     if (plan.check == SaveCheck::EmptyInstruction) {
         script_.SelectInstruction(plan.emptyNode);
         services_.messages.Show(kEmptyInstructionFound, MessageButtons::Ok, MessageIcon::Information);
-        return;
+        return false;
     }
     if (plan.check == SaveCheck::TooManyInstructions) {
         services_.messages.Show(kTooManyInstructions, MessageButtons::Ok, MessageIcon::Exclamation);
-        return;
+        return false;
     }
     const std::string bytes = BuildScriptFile(services_.codePage, HeaderFromPanel(), plan.nodes);
-    if (!services_.files.ReplaceFile(state_.ScriptPath, bytes)) {
+    if (!services_.files.ReplaceFile(path, bytes)) {
         services_.messages.Show(kSaveFailed, MessageButtons::Ok, MessageIcon::Exclamation);
-        return;
+        return false;
     }
     // As when each record was loaded to be written: the last one ends current.
     if (!plan.nodes.empty()) script_.SelectInstruction(plan.nodes.back());
-    state_.scriptHasNoFile = false;
     script_.SetModified(false);
     RefreshRunButtons();
+    return true;
 }
 
 }  // namespace tavo

@@ -1,6 +1,9 @@
 // The settings panel: the change rule of every box and the window-kind buttons.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "core/controller/main_controller.h"
 #include "core/util/text.h"
@@ -10,12 +13,17 @@ namespace {
 
 constexpr int kMinWindows = 1;
 constexpr int kMaxWindows = 10;
+constexpr double kMaxSize = std::numeric_limits<std::int32_t>::max();
 
-// The decimal text a number shows as in a box: "12", "12.5".
+constexpr const char* kDiscardQuestion = "当前脚本尚未保存，更改窗口设置将清空脚本。是否继续?";
+
+// The decimal text a number shows as in a box: "12", "12.5", "100000", never with an
+// exponent, which reading the box back would stop at.
 std::string NumberText(double v) {
     if (v == 0) v = 0;  // no "-0"
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+    char buffer[512];  // the longest fixed form of a double fits
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 
@@ -31,15 +39,31 @@ std::string& BoxText(SettingsPanelView& panel, SettingsBox box) {
 
 }  // namespace
 
+// The user's edit of a box. A rule that would empty the tree asks first while there is
+// unsaved work; refused, the box keeps what it held and the view puts that back.
 void MainController::SettingsTextChanged(SettingsBox box, const std::string& text) {
-    SetBox(box, text);
+    if (box != SettingsBox::Name_txt) {
+        SetBox(box, text);
+        return;
+    }
+    const std::string keyword = WithoutHeaderSeparators(text);
+    if (keyword != text) services_.messages.Beep();
+    if (keyword == vm_.settings.Name_txt || !ConfirmDiscard()) return;
+    SetBox(box, keyword);
+}
+
+bool MainController::ConfirmDiscard() {
+    if (!script_.Modified() || script_.Tree().Empty()) return true;
+    return Ask(kDiscardQuestion, MessageIcon::Question);
 }
 
 // Like assigning a text box's text: the change rule runs only when the text changes.
 void MainController::SetBox(SettingsBox box, const std::string& text) {
     std::string& held = BoxText(vm_.settings, box);
-    if (held == text) return;
-    held = text;
+    // The keyword box never holds what would break the file header.
+    const std::string value = box == SettingsBox::Name_txt ? WithoutHeaderSeparators(text) : text;
+    if (held == value) return;
+    held = value;
     switch (box) {
         case SettingsBox::Name_txt: KeywordRule(); break;
         case SettingsBox::Width_txt:
@@ -62,8 +86,8 @@ void MainController::KeywordRule() {
 void MainController::KeywordKeyReleased() { script_.SetModified(true); }
 
 void MainController::SizeRule(SettingsBox box) {
-    double v = NumericValue(BoxText(vm_.settings, box));
-    if (v < 0) v = 0;
+    // Kept within what the setting can hold, so the box shows the value in use.
+    const double v = std::clamp(NumericValue(BoxText(vm_.settings, box)), 0.0, kMaxSize);
     BoxText(vm_.settings, box) = NumberText(v);
     const int value = static_cast<int>(RoundedValue(NumberText(v)));
     (box == SettingsBox::Width_txt ? state_.settings.MinWidth : state_.settings.MinHeight) = value;
@@ -78,6 +102,8 @@ void MainController::CountRule() {
     }
     vm_.settings.VScroll1 = -static_cast<int>(std::nearbyint(v));
     state_.settings.MaxWindows = -vm_.settings.VScroll1;
+    // The box shows the spinner's value: "3abc" and "2.5" become "3" and "2".
+    SetBox(SettingsBox::Text1, std::to_string(state_.settings.MaxWindows));
     script_.SetModified(true);
 }
 
@@ -102,11 +128,11 @@ void MainController::SelectFlashWindows(bool flash) {
 }
 
 void MainController::Option1Clicked() {
-    if (vm_.settings.Option1Enabled) SelectFlashWindows(true);
+    if (vm_.settings.Option1Enabled && ConfirmDiscard()) SelectFlashWindows(true);
 }
 
 void MainController::Option2Clicked() {
-    if (vm_.settings.Option2Enabled) SelectFlashWindows(false);
+    if (vm_.settings.Option2Enabled && ConfirmDiscard()) SelectFlashWindows(false);
 }
 
 void MainController::ToggleSettings() {
@@ -141,20 +167,17 @@ GmxHeader MainController::HeaderFromPanel() const {
     return header;
 }
 
-// The header's fields reach the boxes through their change rules, as if typed. A fifth
-// field that is no number stops the load.
-void MainController::ApplyHeader(const std::vector<std::string>& fields, bool& stop) {
+// The header's fields reach the boxes through their change rules, as if typed (never
+// asking: nothing of the Script being loaded is in the tree yet). A fifth field that is
+// no number selects nothing (and stops the load).
+void MainController::ApplyHeader(const std::vector<std::string>& fields) {
     constexpr SettingsBox kBoxes[] = {SettingsBox::Name_txt, SettingsBox::Width_txt,
                                       SettingsBox::Height_txt, SettingsBox::Text1};
-    stop = false;
     for (std::size_t i = 0; i < fields.size() && i < 4; ++i) SetBox(kBoxes[i], fields[i]);
     if (fields.size() < 5) return;
     const std::optional<bool> otherWindows = ReadKindFlag(fields[4]);
-    if (!otherWindows) {
-        stop = true;
-        return;
-    }
-    if (*otherWindows == state_.settings.FlashMode) SelectFlashWindows(!*otherWindows);
+    if (otherWindows && *otherWindows == state_.settings.FlashMode)
+        SelectFlashWindows(!*otherWindows);
 }
 
 }  // namespace tavo

@@ -32,6 +32,15 @@ std::string EncodeHeader(CodePage936& codePage, const GmxHeader& header) {
     return EncodeField(codePage, text, kBlockSize);
 }
 
+bool IsHeaderSeparator(char32_t c) { return c == U' ' || c == U'|'; }
+
+std::string WithoutHeaderSeparators(std::string_view keyword) {
+    std::string kept;
+    for (char c : keyword)
+        if (!IsHeaderSeparator(static_cast<unsigned char>(c))) kept += c;
+    return kept;
+}
+
 std::vector<std::string> ReadHeaderFields(CodePage936& codePage, std::string_view block) {
     std::string text = codePage.Decode(WithoutDanglingLead(block));
     text = std::string(TrimSpaces(text.substr(0, text.find(' '))));

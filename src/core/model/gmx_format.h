@@ -28,6 +28,11 @@ struct GmxHeader {
 
 std::string EncodeHeader(CodePage936& codePage, const GmxHeader& header);
 
+// A keyword must not hold what the header reader splits at: a space ends the header
+// text and "|" ends a field, so either would lose every later setting.
+bool IsHeaderSeparator(char32_t c);
+std::string WithoutHeaderSeparators(std::string_view keyword);
+
 // The header fields as a reader finds them: the text is cut at its first space and
 // trimmed, then up to five fields, each ended by "|", are taken in order. A field
 // without its "|" and everything after the fifth are not fields.

@@ -1,5 +1,6 @@
 #include "core/model/working_state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -16,6 +17,20 @@ std::string ScriptNameOf(const std::string& path) {
     if (slash == std::string::npos) return {};
     const std::string name = path.substr(slash + 1);
     return name.substr(0, name.find('.'));
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    const auto fold = [](char c) {
+        if (c == '/') return '\\';
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 double NumericValue(const std::string& text) {

@@ -2,7 +2,7 @@
 // Which Script file is open and the target-window settings that travel with it.
 #include <string>
 
-#include "core/runner/window_slots.h"
+#include "core/model/discovery_settings.h"
 
 namespace tavo {
 
@@ -27,6 +27,12 @@ std::string WithTrailingBackslash(std::string folder);
 // The Script name a path gives: the part after the last "\" (empty without one), cut
 // before its first ".".
 std::string ScriptNameOf(const std::string& path);
+
+// The part of a path after its last "\" (the whole path without one).
+std::string FileNameOf(const std::string& path);
+
+// Whether two Windows paths name the same file: "\" and "/" alike, letters in any case.
+bool SamePath(const std::string& a, const std::string& b);
 
 // The value the leading sign, digits and decimal point of a text spell (0 when none).
 double NumericValue(const std::string& text);

@@ -97,6 +97,40 @@ void KeySender::Modifier(WindowHandle window, std::uint8_t key, KeyMode mode) {
     MySendKey(window, key, mode, 1, 1);
 }
 
+// CTRL and SHIFT are pressed system-wide: whatever way a key command ends (a fault, a
+// window gone), they must come up again, or the user's own typing stays modified.
+class KeySender::HeldModifiers {
+public:
+    HeldModifiers(KeySender& sender, WindowHandle window) : sender_(sender), window_(window) {}
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
+    ~HeldModifiers() {
+        try {
+            Release(kVkControl);
+            Release(kVkShift);
+        } catch (...) {
+            // Nothing more can be done from here; the fault that led here is reported.
+        }
+    }
+
+    void Press(std::uint8_t key) {
+        sender_.Modifier(window_, key, KeyMode::Press);
+        (key == kVkControl ? ctrl_ : shift_) = true;
+    }
+    void Release(std::uint8_t key) {
+        bool& held = key == kVkControl ? ctrl_ : shift_;
+        if (!held) return;
+        held = false;
+        sender_.Modifier(window_, key, KeyMode::Release);
+    }
+
+private:
+    KeySender& sender_;
+    WindowHandle window_;
+    bool ctrl_ = false;
+    bool shift_ = false;
+};
+
 void KeySender::SendKeyCommand(WindowHandle window, std::string_view command, int delay) {
     const std::string u = Upper(command);
     std::string key = u, second;
@@ -113,8 +147,9 @@ void KeySender::SendKeyCommand(WindowHandle window, std::string_view command, in
         return u.starts_with(prefix) || second.starts_with(prefix);
     };
     const bool ctrl = named("CTRL+"), shift = named("SHIFT+"), alt = named("ALT+");
-    if (ctrl) Modifier(window, kVkControl, KeyMode::Press);
-    if (shift) Modifier(window, kVkShift, KeyMode::Press);
+    HeldModifiers held(*this, window);
+    if (ctrl) held.Press(kVkControl);
+    if (shift) held.Press(kVkShift);
 
     std::int16_t code = 0;
     if (CharCount(key) == 1) {
@@ -126,20 +161,20 @@ void KeySender::SendKeyCommand(WindowHandle window, std::string_view command, in
         const std::size_t count = CharCount(key);
         for (std::size_t i = 0; i < count; ++i)
             MySendKey(window, CharacterCode(MidChars(key, i, 1)), KeyMode::Type, delay, 1);
-        if (ctrl) Modifier(window, kVkControl, KeyMode::Release);
-        if (shift) Modifier(window, kVkShift, KeyMode::Release);
+        held.Release(kVkControl);
+        held.Release(kVkShift);
         return;
     }
     if (alt) {
         MySendKey(window, code, KeyMode::SystemStroke, 1, 1);
-        if (shift) Modifier(window, kVkShift, KeyMode::Release);
-        if (ctrl) Modifier(window, kVkControl, KeyMode::Release);
+        held.Release(kVkShift);
+        held.Release(kVkControl);
         return;
     }
     MySendKey(window, code, KeyMode::Type, delay, 1);
     MySendKey(window, code, KeyMode::Release, 1, 1);
-    if (ctrl) Modifier(window, kVkControl, KeyMode::Release);
-    if (shift) Modifier(window, kVkShift, KeyMode::Release);
+    held.Release(kVkControl);
+    held.Release(kVkShift);
 }
 
 void KeySender::MySendKey(WindowHandle window, std::int16_t code, KeyMode mode, int delay,

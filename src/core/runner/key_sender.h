@@ -36,6 +36,8 @@ public:
     std::int16_t CharacterCode(std::string_view character);
 
 private:
+    class HeldModifiers;
+
     void SendCharacters(WindowHandle window, std::string_view text);
     void Modifier(WindowHandle window, std::uint8_t key, KeyMode mode);
 

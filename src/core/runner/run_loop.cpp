@@ -45,7 +45,10 @@ void RunLoop::RunStep(const TargetSource& target, const RunningFlag& running) {
     for (;;) {
         state_.PauseStart.reset();
         if (state_.CurrentIndex == state_.LoadedIndex) {
+            // Positioned on node 1 with nothing executed since: even when node 1 is the
+            // Instruction executed last, the next step executes it again.
             state_.CurrentIndex = 1;
+            state_.LoadedIndex = 0;
             return;
         }
         // The tree may have changed under the run: an index beyond it means node 1.

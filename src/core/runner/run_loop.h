@@ -13,7 +13,8 @@ namespace tavo {
 
 struct RunState {
     std::int16_t CurrentIndex = 0;  // node index of the next Instruction; 0 = not positioned
-    std::int16_t LoadedIndex = 0;   // node index of the Instruction executed last
+    // Node index of the Instruction executed last; 0 once the run is positioned on node 1.
+    std::int16_t LoadedIndex = 0;
     // Whole monotonic seconds at which the running pause began; empty = no pause.
     // Monotonic rather than time of day, so a pause across midnight still ends.
     std::optional<std::int64_t> PauseStart;

@@ -4,19 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/discovery_settings.h"
 #include "platform/event_pump.h"
 #include "platform/window_queries.h"
 
 namespace tavo {
-
-// The settings discovery reads, at the time of each call.
-struct DiscoverySettings {
-    std::string WindowKeyword;  // empty = any title
-    int MinWidth = 400;
-    int MinHeight = 300;
-    int MaxWindows = 1;
-    bool FlashMode = true;
-};
 
 // Window classes accepted while only plug-in windows are wanted (first 16 characters).
 inline constexpr std::array<const char*, 5> kPluginClasses = {

@@ -11,6 +11,7 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     MessageAnswer Show(const std::string& text, MessageButtons buttons,
                        MessageIcon icon) override;
+    void Beep() override { MessageBeep(MB_OK); }
 
 private:
     HWND owner_ = nullptr;

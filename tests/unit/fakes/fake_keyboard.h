@@ -2,6 +2,7 @@
 // Records every posted message, system key event and sleep, in order, as text.
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ inline const char* MessageName(std::uint32_t message) {
 class FakeKeyboard : public KeyboardInput {
 public:
     std::vector<std::string> events;
+    bool postFails = false;  // every Post throws, as a fault in the middle of a command
     // Scan codes of a standard keyboard for the keys the tests use.
     std::map<std::uint32_t, std::uint32_t> scans = {
         {0x0D, 0x1C}, {0x10, 0x2A}, {0x11, 0x1D}, {0x41, 0x1E}, {0x42, 0x30}, {0x43, 0x2E},
@@ -38,6 +40,7 @@ public:
 
     void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                      std::uint32_t lParam) override {
+        if (postFails) throw std::runtime_error("post failed");
         events.push_back(std::string(MessageName(message)) + " " + Hex(wParam) + " " + Hex(lParam) +
                          (window == 0 ? " to none" : ""));
     }

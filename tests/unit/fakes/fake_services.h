@@ -46,6 +46,7 @@ struct ShownMessage {
 class FakeMessages : public MessageBoxes {
 public:
     std::vector<ShownMessage> shown;
+    int beeps = 0;
     std::deque<MessageAnswer> answers;  // Yes/No answers in order; Ok when run out
 
     MessageAnswer Show(const std::string& text, MessageButtons buttons,
@@ -57,6 +58,7 @@ public:
         answers.pop_front();
         return a;
     }
+    void Beep() override { ++beeps; }
 };
 
 struct Execution {
