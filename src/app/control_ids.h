@@ -48,3 +48,4 @@
 
 // Resources.
 #define IDR_MANIFEST 1
+#define IDI_TAVO 1

@@ -58,7 +58,14 @@ bool Form1::Create() {
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    // Shared: loaded once from our own resources at the standard sizes, never destroyed.
+    const auto icon = [&](int width, int height) {
+        return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAVO), IMAGE_ICON,
+                                             GetSystemMetrics(width), GetSystemMetrics(height),
+                                             LR_SHARED));
+    };
+    wc.hIcon = icon(SM_CXICON, SM_CYICON);
+    wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = TAVO_MAIN_WINDOW_CLASS;
     if (!RegisterClassExW(&wc)) return false;
