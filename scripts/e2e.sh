@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Runs the Windows unit tests (tavo_tests.exe) and the end-to-end tests (tavo_e2e.exe)
-# of a Windows build tree under Wine, on a virtual display, in a fresh Wine prefix.
+# Runs the Windows unit tests (tavo_tests.exe), the tavo-cli tests (tavo_cli_tests.exe)
+# and the end-to-end tests (tavo_e2e.exe) of a Windows build tree under Wine, on a virtual
+# display, in a fresh Wine prefix.
 #
 #   scripts/e2e.sh BUILD_DIR [ARGS FOR tavo_e2e.exe, e.g. --gtest_filter=TavoRun.*]
 #
-# E2E_ONLY=1 skips the unit tests; WINE_KEEP_PREFIX=1 keeps the prefix and work folder.
+# E2E_ONLY=1 skips the unit and tavo-cli tests; WINE_KEEP_PREFIX=1 keeps the prefix and
+# work folder.
 # Exits non-zero when anything fails or a suite does not finish in time.
 set -euo pipefail
 

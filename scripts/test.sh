@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every test: native unit tests (ASan + UBSan), the Windows build, its unit tests under
-# Wine, and the end-to-end cases against the real tavo.exe in a virtual display.
+# Every test: native unit and tavo-cli tests (ASan + UBSan), the Windows build, its unit
+# and tavo-cli tests under Wine, and the end-to-end cases against the real tavo.exe in a
+# virtual display.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"

@@ -1,4 +1,5 @@
-// Apart from the listing: <windows.h> would rename KeyboardInput::PostMessage.
+// The scan-code source of the listing, in a file of its own: the only part of it that
+// needs <windows.h> (for the user's keyboard layout on Windows).
 #include <cstdint>
 
 #include "cli/key_listing.h"

@@ -1,10 +1,10 @@
 // Tavo's Win32 capture and key posting (src/platform/win32) on a practice target window
-// made in this process: Wine draws a window into another process's PrintWindow surface
-// only within one process, which is how Windows captures targets.
+// made in this process: Wine lets a window draw into a PrintWindow surface only within one
+// process, while Windows also lets other processes' windows draw, which is how Tavo
+// captures targets there.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-// KeyboardInput names its members as these Win32 functions.
 
 #include "core/runner/target_actions.h"
 #include "documented_pictures.h"

@@ -1,7 +1,6 @@
 #include "platform/win32/win32_keyboard_input.h"
 
 #include <windows.h>
-// The interface names its members as the Win32 functions; the macros must not rename them.
 
 namespace tavo {
 
