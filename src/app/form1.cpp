@@ -107,6 +107,12 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Render();
             return 0;
         case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+        case WM_NOTIFY: {
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (header.hwndFrom == controls_.infoTree && header.code == NM_CUSTOMDRAW)
+                return view_.Tree().CustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lParam));
+            break;
+        }
         case WM_DRAWITEM:
             if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;

@@ -62,6 +62,16 @@ void InfoTreeView::Select(const std::string& key) {
     if (item) SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
 }
 
+LRESULT InfoTreeView::CustomDraw(NMTVCUSTOMDRAW& draw) const {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || !(draw.nmcd.uItemState & CDIS_SELECTED) ||
+        GetFocus() == tree_)
+        return CDRF_DODEFAULT;
+    draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+    return CDRF_NEWFONT;
+}
+
 void InfoTreeView::SetEditable(bool editable) {
     LONG_PTR style = GetWindowLongPtrW(tree_, GWL_STYLE);
     style = editable ? (style | TVS_EDITLABELS) & ~static_cast<LONG_PTR>(TVS_DISABLEDRAGDROP)

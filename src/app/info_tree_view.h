@@ -25,6 +25,9 @@ public:
     void ExpandAll();
     // In-place caption editing and dragging of nodes.
     void SetEditable(bool editable);
+    // The tree's NM_CUSTOMDRAW: the selected node keeps the highlight without the focus,
+    // so the user sees the run walk the tree (the unfocused shade is all but invisible).
+    LRESULT CustomDraw(NMTVCUSTOMDRAW& draw) const;
 
 private:
     bool IsExpanded(HTREEITEM item) const;

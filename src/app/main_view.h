@@ -21,6 +21,7 @@ public:
     void Detach() { window_ = nullptr; }
 
     void Render(const MainViewModel& view, const ScriptTree& tree);
+    const InfoTreeView& Tree() const { return tree_; }
 
 private:
     bool Changed(const MainViewModel& view, auto member) const {

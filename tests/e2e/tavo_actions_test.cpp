@@ -12,6 +12,7 @@
 #include "documented_pictures.h"
 #include "driver/gmx_image.h"
 #include "driver/paths.h"
+#include "driver/pixels.h"
 #include "driver/poll.h"
 #include "driver/practice.h"
 #include "driver/practice_log.h"
@@ -116,9 +117,8 @@ protected:
     // types; its child L2 types "yes". On failure L3 types "no". Both end the pass with
     // a long pause, so one pass is all the log holds.
     std::vector<GmxRecord> Records() const {
-        const auto fromCentre = [](LONG point, LONG size) { return static_cast<std::int16_t>(point - (size + 1) / 2); };
-        GmxRecord l1{.LocationX = fromCentre(kClickAt.x, client.right),
-                     .Locationy = fromCentre(kClickAt.y, client.bottom),
+        GmxRecord l1{.LocationX = FromCentre(kClickAt.x, client.right),
+                     .Locationy = FromCentre(kClickAt.y, client.bottom),
                      .pLocationX = static_cast<std::int16_t>(kGrids[0].centre.x),
                      .pLocationy = static_cast<std::int16_t>(kGrids[0].centre.y),
                      .LocationBase = tavo::kCentre,
@@ -135,12 +135,15 @@ protected:
     }
 
     void StartTavoWithScript() {
+        StartTavoWithScript(Records(), {{0, L"识别"}, {1, L"成功"}, {0, L"失败"}});
+    }
+
+    void StartTavoWithScript(const std::vector<GmxRecord>& records, const std::vector<TreeItem>& tree) {
         const std::wstring exe = FreshTavoFolder(L"actions");
         ASSERT_FALSE(exe.empty());
-        ASSERT_TRUE(WriteWholeFile(DirectoryOf(exe) + L"\\actions.gmx", GmxImage(kHeader, Records())));
+        ASSERT_TRUE(WriteWholeFile(DirectoryOf(exe) + L"\\actions.gmx", GmxImage(kHeader, records)));
         ASSERT_TRUE(WriteTavoValue(L"FileName", L"actions"));
         app.Start(exe);
-        const std::vector<TreeItem> tree = {{0, L"识别"}, {1, L"成功"}, {0, L"失败"}};
         const auto loaded = PollUntil([&] { return ReadTreeItems(app.Tree()); },
                                       [&](const auto& items) { return items == tree; }, milliseconds(5000));
         ASSERT_TRUE(loaded.ok) << Describe(loaded.last);
@@ -175,6 +178,9 @@ protected:
                               milliseconds(3000)).ok) << "the run did not stop";
         return PostedInput(ParseInput(target.LogLines()));
     }
+
+    // Where the click of kClickAt is given from: the client area's centre.
+    std::int16_t FromCentre(LONG point, LONG size) const { return static_cast<std::int16_t>(point - (size + 1) / 2); }
 
     std::string PimageFingerprint() {
         const auto shown = PollUntil([&] { return tavo::Fingerprint(PimageOnScreen(app.Control(IDC_PIMAGE))); },
@@ -230,6 +236,34 @@ TEST_F(TavoActions, AnotherPictureTakesTheFailureBranchWithoutClickOrSuccessText
     const std::vector<LoggedInput> posted = RunUntilPosted(expected.size());
     EXPECT_EQ(Briefs(posted), expected) << "posted:" << Join(Briefs(posted));
     EXPECT_EQ(PimageFingerprint(), kGrids[1].fingerprint) << "Pimage does not show the captured block";
+}
+
+// One top-level Instruction that only clicks: each pass ends where the next begins, on
+// node 1 itself, and the run goes on clicking.
+TEST_F(TavoActions, ALoneInstructionClicksAgainAndAgainDuringOneRun) {
+    ASSERT_NO_FATAL_FAILURE(StartTarget(L"normal"));
+    const GmxRecord click{.LocationX = FromCentre(kClickAt.x, client.right),
+                          .Locationy = FromCentre(kClickAt.y, client.bottom),
+                          .LocationBase = tavo::kCentre,
+                          .NodeKey = L"L1",
+                          .NodeText = L"点击"};
+    ASSERT_NO_FATAL_FAILURE(StartTavoWithScript({click}, {{0, L"点击"}}));
+
+    constexpr size_t kClicks = 3;
+    const std::vector<LoggedInput> posted = RunUntilPosted(2 * kClicks);
+    const std::string at = " 0x0 " + Hex(static_cast<unsigned>(kClickAt.y << 16 | kClickAt.x), 8);
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < kClicks; ++i) Append(expected, {"WM_LBUTTONDOWN" + at, "WM_LBUTTONUP" + at});
+    const std::vector<std::string> briefs = Briefs(posted);
+    ASSERT_GE(briefs.size(), expected.size()) << "posted:" << Join(briefs);
+    EXPECT_EQ(std::vector<std::string>(briefs.begin(), briefs.begin() + expected.size()), expected)
+        << "posted:" << Join(briefs);
+
+    // The run's Instruction stays marked in the tree while another window has the focus.
+    SetForegroundWindow(target.Window());
+    const auto marked = PollUntil([&] { return CountScreenPixels(app.Tree(), GetSysColor(COLOR_HIGHLIGHT)); },
+                                  [](int pixels) { return pixels >= 50; }, milliseconds(3000));
+    EXPECT_TRUE(marked.ok) << "the selected node shows " << marked.last << " highlight pixels";
 }
 
 }  // namespace

@@ -67,5 +67,32 @@ TEST_F(TavoFileDialog, SaveAsBacksUpTheOpenFileThenWritesTheChosenOne) {
     EXPECT_EQ(Narrow(ReadTavoValue(L"FileName").value_or(L"<none>")), "copy");
 }
 
+// After New the old Script's file is no longer the Script's, also once a change of the
+// window kind has read its name back: Save asks for a file and leaves the old one alone.
+TEST_F(TavoFileDialog, SaveAfterNewAndAWindowKindChangeAsksForAFileAndKeepsTheOldOne) {
+    ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"new"));
+    ASSERT_TRUE(ChooseMenuItem(app.Main(), L'f', L'n')) << "文件(&F) did not open";
+    ASSERT_TRUE(WaitTree({}).ok) << "新建脚本 left " << Describe(ReadTreeItems(app.Tree()));
+    app.ChooseSetup();
+    ASSERT_TRUE(WaitFramShown(true).ok) << "设置(&P) did not show the settings panel";
+    // The sample chose other windows: Flash windows is the kind to click.
+    ASSERT_TRUE(app.ClickOption(IDC_OPTION1));
+    ASSERT_TRUE(PollUntil([&] { return IsWindowEnabled(app.Control(IDC_OPTION1)) != FALSE; },
+                          [](bool enabled) { return !enabled; }, milliseconds(3000)).ok);
+    app.ChooseSetup();
+    ASSERT_TRUE(WaitFramShown(false).ok) << "设置(&P) did not hide the settings panel";
+
+    ASSERT_TRUE(app.ChooseSave()) << "文件(&F) did not open";
+    HWND dialog = WaitForOwnedDialog(app.Main(), milliseconds(5000), kDialogTitle);
+    ASSERT_NE(dialog, nullptr) << "Save wrote without asking for a file";
+    HWND name = WaitForControl(dialog, kFileNameControl, milliseconds(3000));
+    EXPECT_EQ(Narrow(ReadText(name).value_or(L"<no answer>")), "未命名");
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(PollUntil([&] { return IsWindow(dialog) != FALSE; }, [](bool open) { return !open; },
+                          milliseconds(3000)).ok) << "the dialog did not close";
+    const std::string after = ReadWholeFile(script);
+    EXPECT_TRUE(after == image) << FirstDifference(after, image);
+}
+
 }  // namespace
 }  // namespace e2e

@@ -6,6 +6,7 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kCloseQuestion[] = L"你更新的数据还没有保存，你确定要放弃吗?";
+constexpr wchar_t kDiscardQuestion[] = L"当前脚本尚未保存，更改窗口设置将清空脚本。是否继续?";
 
 class TavoScriptFile : public TavoScriptTest {};
 
@@ -161,6 +162,26 @@ TEST_F(TavoScriptFile, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindowYesCloses
     EXPECT_TRUE(app.Proc().WaitForExit(5000)) << "Yes did not close Tavo";
     const std::string after = ReadWholeFile(script);
     EXPECT_TRUE(after == image) << "closing without saving changed the file: " << FirstDifference(after, image);
+}
+
+// The keyword box empties the tree: with unsaved work Tavo asks first, and No keeps it.
+TEST_F(TavoScriptFile, KeystrokeInTheKeywordBoxAsksBeforeDiscardingUnsavedWorkAndNoKeepsIt) {
+    ASSERT_NO_FATAL_FAILURE(StartWithSampleScript(L"discard"));
+    ASSERT_TRUE(WaitSaveEnabled(true).ok) << Describe(app.Button(kButtonSave));
+    app.ChooseSetup();
+    ASSERT_TRUE(WaitFramShown(true).ok) << "设置(&P) did not show the settings panel";
+
+    // Posted: the box's handler waits in the question until it is answered.
+    ASSERT_TRUE(PostMessageW(app.Control(IDC_NAME_TXT), WM_CHAR, L'x', 1));
+    HWND box = WaitForOwnedDialog(app.Main(), milliseconds(3000));
+    ASSERT_NE(box, nullptr) << "no question before the tree was emptied; tree " << Describe(ReadTreeItems(app.Tree()));
+    EXPECT_EQ(Narrow(MessageText(box)), Narrow(kDiscardQuestion));
+    ASSERT_TRUE(Answer(box, IDNO));
+
+    const auto restored = WaitBox(IDC_NAME_TXT, L"Game");
+    EXPECT_TRUE(restored.ok) << "Name_txt reads " << Narrow(restored.last);
+    EXPECT_EQ(ReadTreeItems(app.Tree()), SampleTree()) << Describe(ReadTreeItems(app.Tree()));
+    EXPECT_TRUE(app.Button(kButtonSave).enabled) << Describe(app.Button(kButtonSave));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "driver/pixels.h"
 
 #include <cmath>
+#include <vector>
 
 namespace e2e {
 
@@ -49,6 +50,31 @@ COLORREF ScreenPixel(HWND window, POINT p) {
     const COLORREF colour = GetPixel(screen, p.x, p.y);
     ReleaseDC(window, screen);
     return colour;
+}
+
+int CountScreenPixels(HWND window, COLORREF colour) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> bits(static_cast<size_t>(client.right) * static_cast<size_t>(client.bottom));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(client.bottom), bits.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    // DIB pixels are 0x00RRGGBB; COLORREF is 0x00BBGGRR.
+    const DWORD wanted = RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour));
+    int count = 0;
+    for (DWORD pixel : bits) count += (pixel & 0xFFFFFF) == wanted;
+    return count;
 }
 
 }  // namespace e2e

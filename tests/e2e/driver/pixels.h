@@ -17,4 +17,8 @@ std::string ScreenFingerprint(HWND window, POINT clientCentre);
 // The colour of one client pixel on the screen.
 COLORREF ScreenPixel(HWND window, POINT clientPoint);
 
+// How many pixels of the window's client area show `colour` on the screen (the window
+// must be uncovered; a child control of another process reads nothing through its own DC).
+int CountScreenPixels(HWND window, COLORREF colour);
+
 }  // namespace e2e
