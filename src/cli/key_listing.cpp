@@ -76,7 +76,7 @@ std::uint32_t UsScanCode(std::uint32_t virtualKey) {
 }
 
 void ListingKeyboard::Post(WindowHandle, std::uint32_t message, std::uint32_t wParam,
-                                  std::uint32_t lParam) {
+                           std::uint32_t lParam) {
     out_ << Formatted("%-13s wParam 0x%08X lParam 0x%08X\n", MessageName(message),
                       static_cast<unsigned>(wParam), static_cast<unsigned>(lParam));
 }

@@ -25,7 +25,7 @@ public:
         : out_(out), scanCodes_(scanCodes) {}
 
     void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                     std::uint32_t lParam) override;
+              std::uint32_t lParam) override;
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) override;
     std::uint32_t ScanCode(std::uint32_t code) override { return scanCodes_(code); }
     void Sleep(int milliseconds) override;

@@ -20,7 +20,7 @@ public:
     virtual ~KeyboardInput() = default;
     // wParam and lParam as 32-bit values, the way the messages carry them.
     virtual void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                             std::uint32_t lParam) = 0;
+                      std::uint32_t lParam) = 0;
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) = 0;
     // MapVirtualKeyA(code, 0): the scan code of a virtual key.
     virtual std::uint32_t ScanCode(std::uint32_t code) = 0;

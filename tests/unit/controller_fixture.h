@@ -20,7 +20,7 @@ protected:
     ControllerTest() { dialogs.clockMs = &clock.monotonicMs; }
 
     void AddTarget(WindowHandle h = 7) { windows.Add(h, 560, 240, 800, 600); }
-    void Build(const std::vector<NodeSpec>& plans) {
+    void Build(const std::vector<NodePlan>& plans) {
         BuildScript(controller.Script(), plans);
         controller.Script().SelectInstruction(controller.Script().Tree().NodeAt(1));
         controller.RefreshRunButtons();

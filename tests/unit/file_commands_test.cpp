@@ -5,7 +5,7 @@ namespace tavo {
 namespace {
 
 using testing::kFolder;
-using testing::NodeSpec;
+using testing::NodePlan;
 using Requests = std::vector<FileDialogRequest>;
 
 constexpr const char* kNoInstructions = "没有找到有效指令!";
@@ -14,7 +14,7 @@ constexpr const char* kFilter = "gmx文件   (*.gmx)|*.gmx";
 class FileCommandsTest : public testing::ControllerTest {
 protected:
     // A .gmx image of the given Instructions, as the program writes it.
-    std::string ScriptBytes(const std::vector<NodeSpec>& plans, GmxHeader header = {}) {
+    std::string ScriptBytes(const std::vector<NodePlan>& plans, GmxHeader header = {}) {
         ScriptState script;
         testing::BuildScript(script, plans);
         return BuildScriptFile(*codePage, header, PlanSave(script.Tree()).nodes);
@@ -168,10 +168,10 @@ TEST_F(FileCommandsTest, SaveAfterNewBacksUpThePreviousFileThenAsks) {
 TEST_F(FileCommandsTest, ASaveAsThatWritesNothingKeepsTheNames) {
     struct Case {
         const char* name;
-        std::vector<NodeSpec> script;
+        std::vector<NodePlan> script;
         bool writeFails;
     };
-    std::vector<NodeSpec> tooMany;
+    std::vector<NodePlan> tooMany;
     for (int i = 1; i <= kMaxRecords + 1; ++i) tooMany.push_back({NodeKeyFor(i), ""});
     const Case cases[] = {
         {"empty Instruction", {{"L1", ""}, {"L2", "", 0, "", "", ""}}, false},
@@ -264,7 +264,7 @@ TEST_F(FileCommandsTest, MoreInstructionsThanAFileHoldsAreRefusedNotCut) {
     files.files[std::string(kFolder) + "farm.gmx"] = ScriptBytes({{"L1", ""}});
     controller.Startup();
     controller.Choose(Command::MenuClear);
-    std::vector<NodeSpec> plans;
+    std::vector<NodePlan> plans;
     for (int i = 1; i <= kMaxRecords + 1; ++i) plans.push_back({NodeKeyFor(i), ""});
     Build(plans);
     controller.Script().SetModified(true);
@@ -276,7 +276,7 @@ TEST_F(FileCommandsTest, MoreInstructionsThanAFileHoldsAreRefusedNotCut) {
 }
 
 TEST_F(FileCommandsTest, AFileOf230InstructionsLoadsWhole) {
-    std::vector<NodeSpec> plans;
+    std::vector<NodePlan> plans;
     for (int i = 1; i <= kMaxRecords; ++i) plans.push_back({NodeKeyFor(i), i > 1 ? "L1" : ""});
     std::string bytes = ScriptBytes(plans);
     bytes += ScriptBytes({{"L999", ""}}).substr(kBlockSize) + "tail";

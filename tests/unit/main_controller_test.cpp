@@ -5,7 +5,7 @@
 namespace tavo {
 namespace {
 
-using testing::NodeSpec;
+using testing::NodePlan;
 using testing::ShownMessage;
 
 const char* const kHeader = "后台操作记录-Tavo  V1.2.3\r\n2026-12-06   21:15:03\r\n\r\n";

@@ -8,12 +8,12 @@ namespace tavo {
 namespace {
 
 using testing::Execution;
-using testing::NodeSpec;
+using testing::NodePlan;
 using Keys = std::vector<std::string>;
 
 class RunLoopTest : public ::testing::Test {
 protected:
-    void Build(const std::vector<NodeSpec>& plans) { testing::BuildScript(script, plans); }
+    void Build(const std::vector<NodePlan>& plans) { testing::BuildScript(script, plans); }
     // One step; returns the keys executed in it.
     Keys Step() {
         executor.executed.clear();
@@ -48,7 +48,7 @@ TEST_F(RunLoopTest, FirstStepOnlyPositionsTheRun) {
 TEST_F(RunLoopTest, ANodeOneExecutedLastRunsAgainOnTheStepAfterTheRepositioning) {
     struct Case {
         const char* name;
-        std::vector<NodeSpec> script;
+        std::vector<NodePlan> script;
         bool l1Fails;
         std::vector<Keys> steps;
     };

@@ -8,7 +8,7 @@
 
 namespace tavo::testing {
 
-struct NodeSpec {
+struct NodePlan {
     std::string key;
     std::string parent;  // empty = top level
     std::int16_t pause = 0;
@@ -17,7 +17,7 @@ struct NodeSpec {
     std::string text = "x";
 };
 
-inline Instruction InstructionFor(const NodeSpec& plan) {
+inline Instruction InstructionFor(const NodePlan& plan) {
     Instruction in;
     in.NodeKey = FixWidth(plan.key, kKeyWidth);
     in.NodeParent = FixWidth(plan.parent, kKeyWidth);
@@ -29,9 +29,9 @@ inline Instruction InstructionFor(const NodeSpec& plan) {
     return in;
 }
 
-inline void BuildScript(ScriptState& script, const std::vector<NodeSpec>& plans) {
+inline void BuildScript(ScriptState& script, const std::vector<NodePlan>& plans) {
     ScriptTree& tree = script.Tree();
-    for (const NodeSpec& plan : plans) {
+    for (const NodePlan& plan : plans) {
         ScriptNode* parent = plan.parent.empty() ? nullptr : tree.Find(plan.parent);
         ScriptNode* node =
             tree.Add(parent, Placement::LastChild, plan.key, "Caption" + plan.key, kIconInstruction);

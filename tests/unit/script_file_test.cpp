@@ -9,7 +9,7 @@ namespace tavo {
 namespace {
 
 using testing::InstructionFor;
-using testing::NodeSpec;
+using testing::NodePlan;
 
 std::string Shape(const ScriptTree& tree) {
     // "key(icon)[children]" in display pre-order, for whole-tree comparisons.
@@ -25,9 +25,9 @@ std::string Shape(const ScriptTree& tree) {
     return out;
 }
 
-std::vector<Instruction> Records(const std::vector<NodeSpec>& plans) {
+std::vector<Instruction> Records(const std::vector<NodePlan>& plans) {
     std::vector<Instruction> records;
-    for (const NodeSpec& plan : plans) records.push_back(InstructionFor(plan));
+    for (const NodePlan& plan : plans) records.push_back(InstructionFor(plan));
     return records;
 }
 
@@ -44,7 +44,7 @@ TEST(RebuildTree, ParentsFirstWithIcons) {
 TEST(RebuildTree, StopsAtTheFirstRecordItCannotPlace) {
     struct Case {
         const char* name;
-        std::vector<NodeSpec> plans;
+        std::vector<NodePlan> plans;
         RecordProblem problem;
         int record;
         const char* shape;
@@ -91,7 +91,7 @@ TEST(PlanSave, RefusesAnEmptyInstructionAndMoreThanTheFileHolds) {
     EXPECT_EQ(plan.emptyNode, script.Tree().Find("L2"));
 
     ScriptState big;
-    std::vector<NodeSpec> plans;
+    std::vector<NodePlan> plans;
     for (int i = 1; i <= kMaxRecords + 1; ++i) plans.push_back({NodeKeyFor(i), ""});
     testing::BuildScript(big, plans);
     EXPECT_EQ(PlanSave(big.Tree()).check, SaveCheck::TooManyInstructions);

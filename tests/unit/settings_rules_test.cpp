@@ -6,7 +6,7 @@
 namespace tavo {
 namespace {
 
-using testing::NodeSpec;
+using testing::NodePlan;
 
 class SettingsTest : public testing::ControllerTest {
 protected:

@@ -4,8 +4,8 @@
 
 namespace tavo {
 
-void Win32KeyboardInput::Post(WindowHandle window, std::uint32_t message,
-                                     std::uint32_t wParam, std::uint32_t lParam) {
+void Win32KeyboardInput::Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                              std::uint32_t lParam) {
     // A gone window only makes the call fail; nothing to report.
     PostMessageA(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(wParam),
                  static_cast<LPARAM>(static_cast<ULONG_PTR>(lParam)));

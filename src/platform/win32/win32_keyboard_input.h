@@ -10,7 +10,7 @@ public:
     // PostMessageA: the system converts a character code from the ANSI code page for a
     // Unicode window. wParam and lParam travel as their 32 bits, not sign-extended.
     void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                     std::uint32_t lParam) override;
+              std::uint32_t lParam) override;
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) override;
     std::uint32_t ScanCode(std::uint32_t code) override;
     void Sleep(int milliseconds) override;

@@ -39,7 +39,7 @@ public:
         {0x54, 0x14}, {0x70, 0x3B}, {0x71, 0x3C}, {0x73, 0x3E}, {0x74, 0x3F}};
 
     void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                     std::uint32_t lParam) override {
+              std::uint32_t lParam) override {
         if (postFails) throw std::runtime_error("post failed");
         events.push_back(std::string(MessageName(message)) + " " + Hex(wParam) + " " + Hex(lParam) +
                          (window == 0 ? " to none" : ""));
