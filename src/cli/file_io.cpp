@@ -2,8 +2,10 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
+#include <utility>
+
+#include "platform/atomic_file.h"
 
 namespace tavo::cli {
 namespace {
@@ -14,13 +16,6 @@ std::string Shown(const std::filesystem::path& path) {
     shown.append(text.begin(), text.end());
     shown += '"';
     return shown;
-}
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
-    std::random_device random;
-    std::filesystem::path temporary = path;
-    temporary += ".tmp-" + std::to_string(random() % 1000000000u);
-    return temporary;
 }
 
 }  // namespace
@@ -40,25 +35,9 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path temporary = TemporaryBeside(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) throw IoError("cannot create " + Shown(temporary));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw IoError("cannot write " + Shown(temporary));
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw IoError("cannot replace " + Shown(path) + ": " + error.message());
-    }
+    const std::u8string utf8 = path.u8string();
+    FileWriteResult written = ReplaceFileAtomically(std::string(utf8.begin(), utf8.end()), bytes);
+    if (!written.ok) throw IoError(std::move(written.error));
 }
 
 }  // namespace tavo::cli

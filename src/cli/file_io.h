@@ -16,8 +16,8 @@ std::filesystem::path PathFromUtf8(std::string_view utf8);
 
 std::string ReadWholeFile(const std::filesystem::path& path);
 
-// Writes a temporary file beside `path` and renames it over `path`, so a failure leaves
-// either the old file or none.
+// Replaces `path` through ReplaceFileAtomically (platform/atomic_file.h), so a failure
+// leaves either the old file or none; throws IoError with what failed.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tavo::cli

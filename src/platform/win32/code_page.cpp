@@ -25,24 +25,34 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view wide) {
+// `flags` 0 for UTF-8, which takes no other.
+std::string FromWide(UINT codePage, std::wstring_view wide, DWORD flags = 0) {
     if (wide.empty()) return {};
     const int length = ClampedLength(wide.size());
     const int needed =
-        WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, nullptr);
     if (needed <= 0) return {};
     std::string out(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), length, out.data(), needed, nullptr, nullptr);
+    WideCharToMultiByte(codePage, flags, wide.data(), length, out.data(), needed, nullptr, nullptr);
     return out;
 }
 
 class Win32CodePage936 final : public CodePage936 {
 public:
+    // No best fit ("²" as "2"): a character without a form of its own is "?", as in iconv.
     std::string Encode(std::string_view utf8) override {
-        return FromWide(kCodePage936, ToWide(CP_UTF8, utf8));
+        return FromWide(kCodePage936, ToWide(CP_UTF8, utf8), WC_NO_BEST_FIT_CHARS);
     }
-    std::string Decode(std::string_view cp936) override {
-        return FromWide(CP_UTF8, ToWide(kCodePage936, cp936));
+
+private:
+    std::optional<char32_t> DoubleByteChar(unsigned char lead, unsigned char trail) override {
+        const char unit[] = {static_cast<char>(lead), static_cast<char>(trail)};
+        wchar_t wide[2];
+        // Without MB_ERR_INVALID_CHARS a unit missing from the table would come back as a
+        // substitute character instead of failing.
+        const int n = MultiByteToWideChar(kCodePage936, MB_ERR_INVALID_CHARS, unit, 2, wide, 2);
+        if (n != 1) return std::nullopt;  // none, or more than one
+        return static_cast<char32_t>(wide[0]);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "platform/atomic_file.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/kernel_handles.h"
 
@@ -16,12 +17,6 @@ namespace {
 
 bool IsFolder(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-    const std::size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return L".";
-    return path.substr(0, slash + 1);  // keeps "C:\" whole
 }
 
 bool ReadContent(HANDLE file, std::string& out) {
@@ -40,22 +35,6 @@ bool ReadContent(HANDLE file, std::string& out) {
     }
     out.resize(done);
     return true;
-}
-
-bool WriteContent(const std::wstring& path, const std::string& bytes) {
-    UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD wrote = 0;
-        const std::size_t rest = bytes.size() - done;
-        const DWORD chunk = rest > (1u << 20) ? (1u << 20) : static_cast<DWORD>(rest);
-        if (!WriteFile(file.Get(), bytes.data() + done, chunk, &wrote, nullptr) || wrote == 0)
-            return false;
-        done += wrote;
-    }
-    return FlushFileBuffers(file.Get()) != 0;
 }
 
 }  // namespace
@@ -82,16 +61,7 @@ bool Win32Files::FileExists(const std::string& path) {
 }
 
 bool Win32Files::ReplaceFile(const std::string& path, const std::string& bytes) {
-    const std::wstring target = Utf8ToWide(path);
-    if (target.empty()) return false;
-    // Same folder, so the final move is a rename on one volume.
-    wchar_t temp[MAX_PATH + 1] = {};
-    if (!GetTempFileNameW(FolderOf(target).c_str(), L"tav", 0, temp)) return false;
-    const bool replaced =
-        WriteContent(temp, bytes) &&
-        MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!replaced) DeleteFileW(temp);
-    return replaced;
+    return ReplaceFileAtomically(path, bytes).ok;
 }
 
 bool Win32Files::CopyFile(const std::string& from, const std::string& to) {
