@@ -164,10 +164,10 @@ TEST_F(MainControllerTest, AFaultInAStepIsLoggedAndTheTicksGoOn) {
     controller.StartRun();
     controller.RunTick();  // positions the run
     executor.during = [this] {
-        if (executor.executed.size() == 1) throw std::runtime_error("capture failed");
+        if (executor.executed.size() == 1) throw std::runtime_error("capture\r\nfailed");
     };
     controller.RunTick();
-    EXPECT_EQ(View().journal, std::string(kHeader) + kStart + "21:15:03  执行出错: capture failed\r\n");
+    EXPECT_EQ(View().journal, std::string(kHeader) + kStart + "21:15:03  执行出错: capture  failed\r\n");
     controller.RunTick();  // the failed Instruction is where the run resumes: node 1
     controller.RunTick();
     EXPECT_EQ(executor.Keys(), (std::vector<std::string>{"L1", "L1", "L2"}));

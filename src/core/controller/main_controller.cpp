@@ -1,5 +1,6 @@
 #include "core/controller/main_controller.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -71,8 +72,11 @@ void MainController::RunTick() {
     } while (tickDeferred_);
 }
 
+// One line, whatever the fault's text holds.
 void MainController::LogFault(const char* what) {
-    AppendLog(LogTime(services_.clock.Now()) + kFaultLine + what + kLogEnd);
+    std::string line = what;
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    AppendLog(LogTime(services_.clock.Now()) + kFaultLine + line + kLogEnd);
 }
 
 void MainController::DoTick() {
