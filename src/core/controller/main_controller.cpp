@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "core/util/text.h"
@@ -61,15 +62,19 @@ void MainController::RunTick() {
     do {
         tickDeferred_ = false;
         const TickScope scope(inTick_);
-        // A fault is the run log's news, not the window's: the timer must go on ticking.
-        try {
-            DoTick();
-        } catch (const std::exception& e) {
-            LogFault(e.what());
-        } catch (...) {
-            LogFault(kUnknownFault);
-        }
+        LoggingFaults([this] { DoTick(); });
     } while (tickDeferred_);
+}
+
+// A fault is the run log's news, not the window's: the timer must go on ticking.
+void MainController::LoggingFaults(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        LogFault(e.what());
+    } catch (...) {
+        LogFault(kUnknownFault);
+    }
 }
 
 // One line, whatever the fault's text holds.
@@ -86,18 +91,14 @@ void MainController::DoTick() {
 
 // A step that fails costs only itself: the other windows still get their steps.
 void MainController::RunStep() {
-    try {
+    LoggingFaults([this] {
         runLoop_.RunStep(
             [this] {
                 return ExecutionTarget{slots_.ServedWindow(), slots_.hWnd(0),
                                        state_.settings.FlashMode};
             },
             [this] { return Running(); });
-    } catch (const std::exception& e) {
-        LogFault(e.what());
-    } catch (...) {
-        LogFault(kUnknownFault);
-    }
+    });
 }
 
 void MainController::SetRunLocks(bool locked) {

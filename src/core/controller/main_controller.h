@@ -1,6 +1,7 @@
 #pragma once
 // The main window's logic: owns the Script, the window table and the run, and keeps
 // the view-model in step with them.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -101,6 +102,7 @@ private:
     void RunStep() override;
     void DoTick();
     void AppendLog(const std::string& text) { vm_.journal += text; }
+    void LoggingFaults(const std::function<void()>& work);
     void LogFault(const char* what);
     void SetRunLocks(bool locked);
     void DeleteInstruction();

@@ -12,16 +12,15 @@ std::string WithTrailingBackslash(std::string folder) {
     return folder;
 }
 
-std::string ScriptNameOf(const std::string& path) {
-    const auto slash = path.rfind('\\');
-    if (slash == std::string::npos) return {};
-    const std::string name = path.substr(slash + 1);
-    return name.substr(0, name.find('.'));
-}
-
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.rfind('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ScriptNameOf(const std::string& path) {
+    if (path.rfind('\\') == std::string::npos) return {};
+    const std::string name = FileNameOf(path);
+    return name.substr(0, name.find('.'));
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
