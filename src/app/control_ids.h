@@ -5,6 +5,8 @@
 #define TAVO_MAIN_WINDOW_CLASS L"TavoMainWindow"
 #define TAVO_MAIN_WINDOW_TITLE L"Tavo"
 #define TAVO_FRAM_CLASS L"TavoFram"
+#define TAVO_PICT_CLASS L"TavoPict"
+#define TAVO_KEYBOARD_CLASS L"TavoKeyBoard"
 
 // Child controls (dialog control ids of the main window's children).
 #define IDC_INFOTREE 1001
@@ -15,6 +17,10 @@
 #define IDC_PICT2 1006
 #define IDC_PICT 1007
 #define IDC_FRAM 1008
+#define IDC_ROOT 1009     // button "<": the next new Instruction goes to the top level
+#define IDC_LABKEY 1010   // the insertion parent's name, after the label "父指令:"
+#define IDC_LABKEY_CAPTION 1011
+#define IDC_TKEYBOARD 1012
 
 // Children of the settings panel Fram.
 #define IDC_NAME_TXT 1101
@@ -25,6 +31,24 @@
 #define IDC_OPTION1 1106
 #define IDC_OPTION2 1107
 #define IDC_LABEL5 1108
+
+// Children of the Instruction editor panel Pict.
+#define IDC_LCHAR 1201
+#define IDC_LPAUSE 1202
+#define IDC_LDELAY 1203
+#define IDC_TEXT2 1204
+#define IDC_TEXT3 1205
+#define IDC_COMM2 1206   // recognition picker
+#define IDC_COMM3 1207   // keyboard button
+#define IDC_COMM4 1208   // click picker
+#define IDC_COMM5 1209   // "确定"
+#define IDC_COMMT1 1210  // success-jump picker
+#define IDC_COMMT2 1211  // failure-jump picker
+#define IDC_CLEAR 1212   // "初始"
+#define IDC_DELORDER 1213  // "删除"
+// Command3 element n (0 up, 1 down, 2 up a level, 3 child of the previous) is
+// IDC_COMMAND3_BASE + n.
+#define IDC_COMMAND3_BASE 1220
 
 // Toolbar button n (1..9) has command id IDC_TOOLBAR_BUTTON_BASE + n.
 #define IDC_TOOLBAR_BUTTON_BASE 2000

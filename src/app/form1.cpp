@@ -47,7 +47,7 @@ Form1::Form1(HINSTANCE instance, std::optional<std::string> scriptArgument)
       scriptArgument_(std::move(scriptArgument)),
       codePage_(MakeCodePage936()),
       controller_(ControllerServices{windows_, clock_, pump_, messages_, executor_, registry_,
-                                     files_, dialogs_, *codePage_},
+                                     files_, dialogs_, *codePage_, keys_},
                   Product(), Environment()) {
     pump_.SetBeforePumping([this] { Render(); });
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/controller/main_controller.h"
+#include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_storage.h"
 #include "fakes/fake_windows.h"
@@ -41,8 +42,10 @@ protected:
     FakeFiles files;
     FakeDialogs dialogs;
     std::unique_ptr<CodePage936> codePage = MakeCodePage936();
+    FakeKeyboard keyboard;
+    KeySender keys{keyboard, *codePage};
     MainController controller{
-        {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage},
+        {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage, keys},
         {"Tavo", 1, 2, 3},
         {"C:\\Tavo", "tavo"}};
 };

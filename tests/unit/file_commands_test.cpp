@@ -20,9 +20,9 @@ protected:
         return BuildScriptFile(*codePage, header, PlanSave(script.Tree()).nodes);
     }
     std::vector<std::string> Keys() const {
-        std::vector<std::string> keys;
-        for (const ScriptNode* n : controller.Script().Tree().PreOrder()) keys.push_back(n->key);
-        return keys;
+        std::vector<std::string> found;
+        for (const ScriptNode* n : controller.Script().Tree().PreOrder()) found.push_back(n->key);
+        return found;
     }
     FileDialogRequest Dialog(bool isSave, const std::string& name) const {
         return {isSave, "tavo", kFilter, name, ".gmx", "C:\\Tavo"};

@@ -67,7 +67,7 @@ void MainController::OpenPath(const std::string& path) {
     state_.ScriptPath = path;
     state_.scriptHasNoFile = false;
     RememberScriptName(path);
-    SetInsertParent("Root");
+    editor_.SetInsertParent(kRootKey);
     LoadScript(path);
 }
 

@@ -20,7 +20,10 @@ MainController::MainController(const ControllerServices& services, ProductInfo p
     : services_(services),
       product_(std::move(product)),
       env_(std::move(env)),
-      runLoop_(script_, services.executor, services.clock, services.pump) {
+      runLoop_(script_, services.executor, services.clock, services.pump),
+      fields_(script_, *this, services.messages, services.codePage, services.keys),
+      editor_(script_, *this, services.messages, fields_),
+      pointer_(script_, *this, services.messages, fields_, editor_) {
     state_.ProgramFolder = WithTrailingBackslash(env_.programFolder);
 }
 
@@ -34,7 +37,7 @@ void MainController::ResetState() {
     state_.settings.WindowKeyword = std::string(TrimSpaces(vm_.settings.Name_txt));
     state_.settings.MinWidth = static_cast<int>(RoundedValue(vm_.settings.Width_txt));
     state_.settings.MinHeight = static_cast<int>(RoundedValue(vm_.settings.Height_txt));
-    SetInsertParent("Root");
+    editor_.SetInsertParent(kRootKey);
     vm_.journal = LogHeader(product_, services_.clock.Now());
     // The Instruction of a discarded Script is no node's: nothing is current until a node
     // is selected again.
@@ -44,7 +47,14 @@ void MainController::ResetState() {
     vm_.label1 = std::string(kWindowCountCaption) + "0";
     vm_.delOrderEnabled = false;
     vm_.clearEnabled = false;
+    // The panel would show an Instruction that no node holds any more.
+    if (fields_.Shown()) fields_.ShowEditorPanel(false);
     RefreshRunButtons();
+}
+
+void MainController::Focus(FocusTarget target) {
+    vm_.focusTarget = target;
+    ++vm_.focusSerial;
 }
 
 void MainController::RunTick() {
@@ -129,7 +139,7 @@ void MainController::StopRun() {
 
 void MainController::RefreshRunButtons() {
     auto& buttons = vm_.toolbarEnabled;
-    const bool panelsHidden = !vm_.framShown && !vm_.pictShown;
+    const bool panelsHidden = !vm_.framShown && !fields_.Shown();
     if (slots_.WindowCount() > 0 && script_.IsNonEmpty() && panelsHidden) {
         if (!script_.Tree().Empty() && !Running()) buttons[kButtonRun] = true;
         buttons[kButtonOpen] = true;
@@ -149,41 +159,8 @@ void MainController::ApplyWindowCount() {
     RefreshRunButtons();
 }
 
-bool MainController::GuardEmptyInstruction() {
-    // Without a current node (a load that stopped early) there is no Instruction of the
-    // tree to keep from being empty, and none the question could delete.
-    const bool refuse = !script_.Tree().Empty() && script_.CurrentNode() &&
-                        !script_.IsNonEmpty() && !buttonHeld_;
-    buttonHeld_ = false;
-    if (!refuse) return true;
-    const std::string question = "不能预留空指令，是否自动删除" +
-                                 KeyOf(script_.Current().NodeKey) + "指令?";
-    if (services_.messages.Show(question, MessageButtons::YesNo, MessageIcon::Question) ==
-        MessageAnswer::Yes)
-        DeleteInstruction();
-    return false;
-}
-
-void MainController::DeleteInstruction() {
-    ScriptTree& tree = script_.Tree();
-    const ScriptNode* current = script_.CurrentNode();
-    if (!current) return;  // nothing to delete in an empty tree
-    if (!current->children.empty()) {
-        services_.messages.Show("不能删除带子指令的指令!", MessageButtons::Ok, MessageIcon::None);
-        return;
-    }
-    ScriptNode* parent = current->parent;
-    int index = tree.IndexOf(current);
-    tree.Remove(current->key);
-    if (parent && parent->children.empty()) tree.SetIcon(parent, kIconInstruction);
-    if (tree.Empty()) {
-        ResetState();
-    } else {
-        if (index > tree.Count()) index = tree.Count();
-        script_.SelectInstruction(tree.NodeAt(index));
-    }
-    script_.SetModified(true);
-    RefreshRunButtons();
+void MainController::AddInstructionGuarded() {
+    if (GuardEmptyInstruction()) editor_.AddInstruction();
 }
 
 void MainController::ToolbarClicked(int button) {
@@ -192,7 +169,8 @@ void MainController::ToolbarClicked(int button) {
         case kButtonSave: SaveScript(false); break;
         case kButtonRun: StartRun(); break;
         case kButtonStop: StopRun(); break;
-        default: break;  // adding Instructions arrives with the tree editor
+        case kButtonNewInstruction: AddInstructionGuarded(); break;
+        default: break;
     }
 }
 
@@ -204,11 +182,12 @@ void MainController::Choose(Command command) {
         case Command::MenuSaveAs: SaveScript(true); break;
         case Command::MenuClear: ClearScript(); break;
         case Command::MenuDel: DeleteScript(); break;
+        case Command::EditNew: AddInstructionGuarded(); break;
+        case Command::EditDel: editor_.DeleteInstruction(); break;
         case Command::EditClear: InitializeInstruction(); break;
         case Command::CtrlRun: StartRun(); break;
         case Command::CtrlStop: StopRun(); break;
         case Command::Setup: ToggleSettings(); break;
-        default: break;  // adding and deleting Instructions arrive with the tree editor
     }
 }
 
@@ -219,6 +198,10 @@ MainViewModel MainController::View() const {
     view.selectedKey = current ? current->key : std::string();
     view.selectionSerial = script_.SelectionSerial();
     view.treeRevision = script_.Tree().Revision();
+    view.pict = fields_.View();
+    view.keyBoard = fields_.KeyBoard();
+    view.LabKey = editor_.LabKey();
+    view.dropHighlightKey = pointer_.DropHighlight();
     return view;
 }
 

@@ -6,6 +6,9 @@
 #include <string>
 
 #include "core/controller/view_model.h"
+#include "core/editor/field_editor.h"
+#include "core/editor/tree_editor.h"
+#include "core/editor/tree_pointer.h"
 #include "core/model/gmx_format.h"
 #include "core/model/script_state.h"
 #include "core/model/working_state.h"
@@ -42,6 +45,7 @@ struct ControllerServices {
     Files& files;
     FileDialogs& dialogs;
     CodePage936& codePage;
+    KeySender& keys;  // the editor's immediate sends to the first target window
 };
 
 // Where the program runs from.
@@ -50,7 +54,7 @@ struct AppEnvironment {
     std::string exeName;        // without folder and extension: the file dialogs' title
 };
 
-class MainController : private SlotVisitor {
+class MainController : private SlotVisitor, private EditorHost {
 public:
     MainController(const ControllerServices& services, ProductInfo product, AppEnvironment env);
 
@@ -64,8 +68,8 @@ public:
     void StartRun();
     void StopRun();
     void ApplyWindowCount();
-    void RefreshRunButtons();
-    bool GuardEmptyInstruction();
+    void RefreshRunButtons() override;
+    bool GuardEmptyInstruction() { return editor_.GuardEmptyInstruction(); }
 
     void ToolbarClicked(int button);
     void Choose(Command command);
@@ -78,7 +82,7 @@ public:
     void Option1Clicked();
     void Option2Clicked();
     void ToggleSettings();
-    void InitializeInstruction();
+    void InitializeInstruction() override;
 
     // The file commands.
     void NewScript();
@@ -90,6 +94,11 @@ public:
 
     MainViewModel View() const;
     bool Running() override { return vm_.toolbarEnabled[kButtonStop]; }
+
+    // The editor: tree structure, the mouse on the tree, the panel's fields.
+    TreeEditor& Editor() { return editor_; }
+    TreePointer& Pointer() { return pointer_; }
+    FieldEditor& Fields() { return fields_; }
 
     ScriptState& Script() { return script_; }
     const ScriptState& Script() const { return script_; }
@@ -105,8 +114,14 @@ private:
     void LoggingFaults(const std::function<void()>& work);
     void LogFault(const char* what);
     void SetRunLocks(bool locked);
-    void DeleteInstruction();
-    void ResetState();
+    void AddInstructionGuarded();
+
+    // EditorHost.
+    void ResetState() override;
+    void EnableInstructionButtons() override { vm_.delOrderEnabled = vm_.clearEnabled = true; }
+    std::string KeywordText() const override { return vm_.settings.Name_txt; }
+    void Focus(FocusTarget target) override;
+    WindowHandle FirstWindow() const override { return slots_.hWnd(0); }
 
     // Settings panel rules (settings_rules.cpp).
     void SetBox(SettingsBox box, const std::string& text);
@@ -127,7 +142,6 @@ private:
     void MakeBackup(const std::string& path);
     void FinishLoad();
     bool WriteScriptFile(const std::string& path);
-    void SetInsertParent(const std::string& key);
 
     ControllerServices services_;
     ProductInfo product_;
@@ -137,8 +151,9 @@ private:
     WindowSlots slots_;
     RunLoop runLoop_;
     MainViewModel vm_;
-    bool buttonHeld_ = false;  // a button of the editor is held down
-    std::string insertParentKey_ = "Root";
+    FieldEditor fields_;
+    TreeEditor editor_;
+    TreePointer pointer_;
     bool inTick_ = false;
     bool tickDeferred_ = false;
 };

@@ -152,11 +152,6 @@ void MainController::InitializeInstruction() {
         script_.ClearInstruction();
 }
 
-void MainController::SetInsertParent(const std::string& key) {
-    insertParentKey_ = key;
-    vm_.LabKey = key;
-}
-
 GmxHeader MainController::HeaderFromPanel() const {
     GmxHeader header;
     header.keyword = std::string(TrimSpaces(vm_.settings.Name_txt));

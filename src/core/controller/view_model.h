@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/editor/editor_host.h"
+#include "core/editor/editor_panel_view.h"
+
 namespace tavo {
 
 enum ToolbarButton : int {
@@ -45,13 +48,21 @@ struct MainViewModel {
     bool clearEnabled = false;
     bool delOrderEnabled = false;
     bool framShown = false;
-    bool pictShown = false;
+    // The Instruction editor panel and the on-screen keyboard.
+    EditorPanelView pict;
+    KeyBoardView keyBoard;
     // Drag and drop of nodes and in-place caption editing; off during a run.
     bool treeEditable = true;
     std::string label1 = std::string(kWindowCountCaption) + "0";
     SettingsPanelView settings;
     // The label after "父指令:" that names where the next new Instruction goes.
     std::string LabKey = "Root";
+    // The node drawn as a drop target while a node is dragged; empty for none.
+    std::string dropHighlightKey;
+    // The control that gets the focus; the serial changes with every request, so the
+    // same control can be asked for again.
+    FocusTarget focusTarget = FocusTarget::None;
+    std::uint64_t focusSerial = 0;
     std::string journal;
     // Key of the selected node (empty: none); the serial changes on every selection so
     // the view scrolls the node into view even when it was selected before.

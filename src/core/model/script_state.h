@@ -24,6 +24,10 @@ public:
     // leaves the current Instruction as it was. A null node changes nothing.
     void SelectInstruction(ScriptNode* node);
 
+    // The current node shows as selected again (a click elsewhere is undone); the
+    // current Instruction is not reloaded.
+    void MarkSelectedAgain() { ++selectionSerial_; }
+
     // Writes the current Instruction into the node its NodeKey names (if any) and
     // marks the Script modified either way.
     void StoreInstruction();

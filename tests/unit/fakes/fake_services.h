@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/model/instruction.h"
@@ -48,10 +49,12 @@ public:
     std::vector<ShownMessage> shown;
     int beeps = 0;
     std::deque<MessageAnswer> answers;  // Yes/No answers in order; Ok when run out
+    std::function<void()> whileShown;   // runs while a box is open, as events nested in it
 
     MessageAnswer Show(const std::string& text, MessageButtons buttons,
                        MessageIcon icon) override {
         shown.push_back({text, buttons, icon});
+        if (whileShown) std::exchange(whileShown, nullptr)();
         if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok
                                                                   : MessageAnswer::No;
         const MessageAnswer a = answers.front();

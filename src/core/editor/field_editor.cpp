@@ -1,0 +1,153 @@
+#include "core/editor/field_editor.h"
+
+#include <string_view>
+
+#include "core/editor/field_number.h"
+#include "core/util/text.h"
+
+namespace tavo {
+namespace {
+
+constexpr std::string_view kCommandOpen = "/*";
+constexpr std::string_view kCommandClose = "*/";
+
+bool HasKeyCommand(std::string_view text) {
+    return text.find(kCommandOpen) != std::string_view::npos &&
+           text.find(kCommandClose) != std::string_view::npos;
+}
+
+}  // namespace
+
+void FieldEditor::ShowEditorPanel(bool show) {
+    if (!show) {
+        view_.shown = false;
+        host_.RefreshRunButtons();
+        return;
+    }
+    const Instruction& in = script_.Current();
+    view_.comm2Image = IsBlank(in.pPicture) ? kImageRecognitionPicker : kImageRecognitionPickerSet;
+    view_.comm4Image = in.LocationX != 0 || in.Locationy != 0 ? kImageClickPickerSet : kImageClickPicker;
+    view_.Text2 = JumpCaption(in.pYesNext);
+    view_.Text3 = JumpCaption(in.pNotNext);
+    view_.weiSquare = in.LocationBase;
+    view_.pweiSquare = in.pLocationBase;
+    // Each assignment runs the box's rule, which may store: read the fields as they are now.
+    SetChar(script_.Current().pChar);
+    SetNumber(Box::Pause, std::to_string(script_.Current().pPause));
+    SetNumber(Box::Delay, std::to_string(script_.Current().pDelay));
+    view_.shown = true;
+    host_.RefreshRunButtons();
+}
+
+void FieldEditor::MoveTo(TwipsPoint topLeft) {
+    view_.left = topLeft.x;
+    view_.top = topLeft.y;
+}
+
+// A jump to a key that no node has any more shows the key, so the dangling jump is seen.
+std::string FieldEditor::JumpCaption(const std::string& field) const {
+    const std::string key = KeyOf(field);
+    if (key.empty()) return {};
+    const ScriptNode* node = script_.Tree().Find(key);
+    return node ? node->caption : key;
+}
+
+void FieldEditor::SetChar(const std::string& text) {
+    const std::string boxed = FirstChars(text, kCharWidth);  // the box holds 50 characters
+    if (boxed == view_.lChar) return;
+    view_.lChar = boxed;
+    CharRule();
+}
+
+void FieldEditor::CharRule() {
+    std::string s(TrimSpaces(view_.lChar));
+    if (codePage_.Encode(s).size() > kCharBytes) {
+        std::size_t count = CharCount(s);
+        while (count > 0 && codePage_.Encode(FirstChars(s, count)).size() > kCharBytes) --count;
+        messages_.Beep();
+        view_.lChar = FirstChars(s, count);
+        CharRule();
+        return;
+    }
+    if (view_.lChar != s) {
+        SetChar(s);
+        return;
+    }
+    if (s.empty()) {
+        view_.comm3Image = kImageKeyboard;
+        SetNumber(Box::Delay, "0");
+        view_.lDelayEnabled = false;
+    } else {
+        view_.comm3Image = kImageKeyboardSet;
+        if (HasKeyCommand(s)) {
+            view_.lDelayEnabled = true;
+            if (view_.shown) host_.Focus(FocusTarget::lDelay);
+        } else {
+            SetNumber(Box::Delay, "0");
+            view_.lDelayEnabled = false;
+        }
+    }
+    Instruction& in = script_.Current();
+    if (TrimSpaces(in.pChar) != s) {
+        in.pChar = FixWidth(s, kCharWidth);
+        script_.StoreInstruction();
+    }
+}
+
+std::int16_t& FieldEditor::Field(Box box) {
+    return box == Box::Pause ? script_.Current().pPause : script_.Current().pDelay;
+}
+
+void FieldEditor::SetNumber(Box box, const std::string& text) {
+    const std::string boxed = FirstChars(text, kNumberBoxLength);
+    if (boxed == BoxText(box)) return;
+    BoxText(box) = boxed;
+    NumberRule(box);
+}
+
+void FieldEditor::NumberRule(Box box) {
+    if (FieldNumberValue(BoxText(box)) == 0) SetNumber(box, "0");
+    const double value = FieldNumberValue(BoxText(box));
+    if (value == Field(box)) return;
+    // A value no 16-bit field can hold is not stored: the box shows the field again.
+    const auto stored = FieldInt16(value);
+    if (!stored) {
+        SetNumber(box, std::to_string(Field(box)));
+        return;
+    }
+    Field(box) = *stored;
+    script_.StoreInstruction();
+}
+
+void FieldEditor::SendCharNow() {
+    // Nothing to type into when the first window has gone.
+    const WindowHandle first = host_.FirstWindow();
+    if (first == 0) return;
+    const auto delay = FieldInt16(FieldNumberValue(view_.lDelay)).value_or(0);
+    keys_.SendText(first, view_.lChar, delay);
+}
+
+void FieldEditor::CharEnter() {
+    SendCharNow();
+    Comm5Clicked();
+}
+
+void FieldEditor::Comm5Clicked() {
+    ShowEditorPanel(false);
+    host_.Focus(FocusTarget::InfoTree);
+}
+
+void FieldEditor::Comm3Clicked(int clientWidth, int clientHeight) {
+    SetChar(script_.Current().pChar);
+    const TwipsPoint at = PlaceKeyBoard({view_.left, view_.top}, clientWidth, clientHeight);
+    keyboard_ = {true, at.x, at.y};
+    host_.Focus(FocusTarget::KeyBoard);
+}
+
+void FieldEditor::KeyEvent(const std::string& key) {
+    keyboard_.top = kKeyBoardTopAfterKey;
+    SetChar(view_.lChar + std::string(kCommandOpen) + key + std::string(kCommandClose));
+    SendCharNow();
+}
+
+}  // namespace tavo

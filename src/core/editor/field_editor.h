@@ -1,0 +1,69 @@
+#pragma once
+// The Instruction editor panel's rules: it loads the current Instruction into the panel's
+// boxes, checks every change of a box and stores what it accepts at once, and runs the
+// panel's keyboard button and the on-screen keyboard's keys.
+#include <string>
+
+#include "core/editor/editor_geometry.h"
+#include "core/editor/editor_host.h"
+#include "core/editor/editor_panel_view.h"
+#include "core/model/script_state.h"
+#include "core/runner/key_sender.h"
+#include "platform/code_page.h"
+#include "platform/message_boxes.h"
+
+namespace tavo {
+
+inline constexpr int kCharBytes = 50;           // lChar's limit in code page 936
+inline constexpr int kNumberBoxLength = 4;      // lPause and lDelay
+inline constexpr int kKeyBoardTopAfterKey = 7500;
+
+class FieldEditor {
+public:
+    FieldEditor(ScriptState& script, EditorHost& host, MessageBoxes& messages,
+                CodePage936& codePage, KeySender& keys)
+        : script_(script), host_(host), messages_(messages), codePage_(codePage), keys_(keys) {}
+
+    // With true, loads the current Instruction into the boxes and shows the panel.
+    void ShowEditorPanel(bool show);
+    bool Shown() const { return view_.shown; }
+    void MoveTo(TwipsPoint topLeft);
+
+    // A box's text changed; each runs the box's rule when the text differs from the box's.
+    void CharChanged(const std::string& text) { SetChar(text); }
+    void PauseChanged(const std::string& text) { SetNumber(Box::Pause, text); }
+    void DelayChanged(const std::string& text) { SetNumber(Box::Delay, text); }
+    // Enter in lChar: sends the text to the first target window at once, then closes.
+    void CharEnter();
+    void Comm5Clicked();
+    // Opens the keyboard near the panel within the client area (twips).
+    void Comm3Clicked(int clientWidth, int clientHeight);
+    // The keyboard composed `key`: appended to lChar as a key command and sent at once.
+    void KeyEvent(const std::string& key);
+    void KeyBoardFocusLost() { keyboard_.shown = false; }
+
+    const EditorPanelView& View() const { return view_; }
+    const KeyBoardView& KeyBoard() const { return keyboard_; }
+
+private:
+    enum class Box { Pause, Delay };
+
+    void SetChar(const std::string& text);
+    void CharRule();
+    void SetNumber(Box box, const std::string& text);
+    void NumberRule(Box box);
+    std::string& BoxText(Box box) { return box == Box::Pause ? view_.lPause : view_.lDelay; }
+    std::int16_t& Field(Box box);
+    std::string JumpCaption(const std::string& key) const;
+    void SendCharNow();
+
+    ScriptState& script_;
+    EditorHost& host_;
+    MessageBoxes& messages_;
+    CodePage936& codePage_;
+    KeySender& keys_;
+    EditorPanelView view_;
+    KeyBoardView keyboard_;
+};
+
+}  // namespace tavo

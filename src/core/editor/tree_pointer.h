@@ -1,0 +1,60 @@
+#pragma once
+// The mouse on the Script tree: selection by click, the editor panel on a right-button
+// release, the insertion parent, caption edits in place, and drag and drop of nodes.
+#include <optional>
+#include <string>
+
+#include "core/editor/editor_geometry.h"
+#include "core/editor/tree_editor.h"
+
+namespace tavo {
+
+enum class MouseButton { Left, Right, Middle };
+
+inline constexpr const char* kCannotDrop = "指令不能移动到此位置。";
+
+class TreePointer {
+public:
+    TreePointer(ScriptState& script, EditorHost& host, MessageBoxes& messages,
+                FieldEditor& fields, TreeEditor& editor)
+        : script_(script), host_(host), messages_(messages), fields_(fields), editor_(editor) {}
+
+    // `node`: the key of the node under the pointer, if any. Points are twips relative
+    // to the tree.
+    void Pressed(const std::optional<std::string>& node);
+    void Released(MouseButton button, const std::optional<std::string>& node, TwipsPoint at,
+                  const TreeBox& tree);
+    // The tree's selection moved to the node without the mouse (keyboard, or another
+    // program): the same rule as a left click, but it names no insertion parent.
+    void SelectionMoved(const std::string& node);
+    // Whether a caption edit may start on the node: only the current one is edited.
+    bool MayEditCaption(const std::string& node) const;
+    void CaptionEdited(const std::string& text);
+
+    // `node`: under the pointer; `insideTree`: false once the pointer has left the tree.
+    void DragOver(const std::optional<std::string>& node, bool insideTree);
+    void DropOnTree(const std::optional<std::string>& node);
+    void DropOnDelOrder();
+    void DropOnClear();
+    void DragEnded() { dropHighlight_.clear(); }
+    void FocusLost();
+
+    const std::string& DragKey() const { return dragKey_; }
+    // The node drawn as the drop target; empty for none.
+    const std::string& DropHighlight() const { return dropHighlight_; }
+
+private:
+    // Whether the user may leave the current Instruction for another node.
+    bool MayLeaveCurrent() const;
+    void SelectKey(const std::string& key);
+
+    ScriptState& script_;
+    EditorHost& host_;
+    MessageBoxes& messages_;
+    FieldEditor& fields_;
+    TreeEditor& editor_;
+    std::string dragKey_;
+    std::string dropHighlight_;
+};
+
+}  // namespace tavo

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "editor_fixture.h"
+
+namespace tavo {
+namespace {
+
+using testing::NodePlan;
+
+constexpr TreeBox kTree{450, 6720, 7020};
+
+class TreePointerTest : public testing::EditorTest {
+protected:
+    void Click(MouseButton button, const std::string& key, TwipsPoint at = {300, 300}) {
+        pointer.Pressed(key);
+        pointer.Released(button, key, at, kTree);
+    }
+};
+
+TEST_F(TreePointerTest, AnEmptyCurrentInstructionCannotBeLeftByClickingAnotherNode) {
+    Build({{"L1", ""}, {"L2", "", 0, "", "", ""}}, "L2");
+    const std::uint64_t serial = script.SelectionSerial();
+    Click(MouseButton::Left, "L1");
+    Click(MouseButton::Right, "L1");
+    EXPECT_EQ(CurrentKey(), "L2");
+    EXPECT_EQ(script.SelectionSerial(), serial + 2);  // the tree shows L2 selected again
+    EXPECT_FALSE(fields.Shown());
+
+    script.Tree().SetCaption(script.Tree().Find("L1"), "CaptionL2");  // the same caption
+    Click(MouseButton::Right, "L1");
+    EXPECT_EQ(CurrentKey(), "L1");
+    EXPECT_TRUE(fields.Shown());
+}
+
+TEST_F(TreePointerTest, ALeftClickOnAPictureInstructionMakesItTheInsertionParent) {
+    Build({{"L1", ""}, {"L2", ""}});
+    Instruction withPicture = testing::InstructionFor({"L2", ""});
+    withPicture.pPicture = FixWidth("0101", kPictureWidth);
+    script.Tree().SetTag(script.Tree().Find("L2"), BuildTag(withPicture));
+    script.Tree().SetCaption(script.Tree().Find("L2"), "picture");
+
+    Click(MouseButton::Left, "L1");
+    EXPECT_EQ(editor.InsertParentKey(), kRootKey);
+    Click(MouseButton::Left, "L2");
+    EXPECT_EQ(CurrentKey(), "L2");
+    EXPECT_EQ(editor.InsertParentKey(), "L2");
+    EXPECT_EQ(editor.LabKey(), "picture");
+    editor.AddInstruction();
+    EXPECT_EQ(Shape(), "L1:1 L2:2[L3:1]");
+}
+
+struct PanelCase {
+    TwipsPoint at;
+    TwipsPoint panel;
+};
+
+class PanelPlacementTest : public ::testing::TestWithParam<PanelCase> {};
+
+TEST_P(PanelPlacementTest, OpensAtThePointerWithinTheTree) {
+    EXPECT_EQ(PlaceEditorPanel(GetParam().at, kTree), GetParam().panel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PanelPlacementTest,
+                         ::testing::Values(PanelCase{{300, 600}, {300, 1430}},
+                                           PanelCase{{6000, 600}, {6720 - 3795, 1430}},
+                                           PanelCase{{300, 3870}, {300, 4700}},
+                                           PanelCase{{300, 3871}, {300, 3871 - 3060 + 200}}));
+
+TEST(KeyBoardPlacement, StaysInsideTheClientArea) {
+    EXPECT_EQ(PlaceKeyBoard({1000, 1000}, 9870, 7800), (TwipsPoint{1000, 1800}));
+    EXPECT_EQ(PlaceKeyBoard({3000, 4500}, 9870, 7800), (TwipsPoint{9870 - 7070 - 90, 7800 - 2965 - 90}));
+}
+
+TEST_F(TreePointerTest, ARightClickOpensTheEditorPanelThereAndAnyReleaseClosesIt) {
+    Build({{"L1", ""}, {"L2", ""}});
+    Click(MouseButton::Right, "L2", {6000, 600});
+    EXPECT_EQ(CurrentKey(), "L2");
+    EXPECT_TRUE(fields.Shown());
+    EXPECT_EQ(fields.View().left, 6720 - 3795);
+    pointer.Released(MouseButton::Left, std::nullopt, {0, 0}, kTree);
+    EXPECT_FALSE(fields.Shown());
+}
+
+TEST_F(TreePointerTest, ACaptionEditStoresTheTrimmedTextAndShowsItAsTyped) {
+    Build({{"L1", ""}});
+    EXPECT_FALSE(pointer.MayEditCaption("L2"));
+    ASSERT_TRUE(pointer.MayEditCaption("L1"));
+    pointer.CaptionEdited("  go  ");
+    EXPECT_EQ(script.Tree().Find("L1")->caption, "  go  ");
+    EXPECT_EQ(script.Current().NodeText, FixWidth("go", kNodeTextWidth));
+    EXPECT_TRUE(script.Modified());
+}
+
+TEST_F(TreePointerTest, ADropReparentsTheSubtreeOrRefusesAMoveIntoItself) {
+    Build({{"L1", ""}, {"L2", "L1"}, {"L3", ""}});
+    script.Tree().SetIcon(script.Tree().Find("L1"), kIconWithChildren);
+    pointer.Pressed("L1");
+    pointer.DragOver("L2", true);
+    EXPECT_EQ(pointer.DropHighlight(), "L2");
+    pointer.DropOnTree("L2");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kCannotDrop});
+    EXPECT_EQ(pointer.DropHighlight(), "");
+    EXPECT_EQ(pointer.DragKey(), "");
+
+    pointer.Pressed("L1");
+    pointer.DropOnTree("L3");
+    EXPECT_EQ(Shape(), "L3:2[L1:2[L2:1]]");  // the old parent's icon stays as it was
+    EXPECT_EQ(CurrentKey(), "L1");
+    EXPECT_EQ(KeyOf(script.Current().NodeParent), "L3");
+
+    pointer.Pressed("L1");
+    pointer.DropOnTree(std::nullopt);  // beside the nodes: back to the top level
+    EXPECT_EQ(Shape(), "L3:2 L1:2[L2:1]");
+    EXPECT_EQ(KeyOf(script.Current().NodeParent), "");
+}
+
+TEST_F(TreePointerTest, ADropNamingADeletedNodeDoesNothing) {
+    Build({{"L1", ""}, {"L2", ""}}, "L2");
+    pointer.Pressed("L2");
+    editor.DeleteInstruction();
+    pointer.DropOnTree("L1");
+    EXPECT_EQ(Shape(), "L1:1");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(pointer.DragKey(), "");
+}
+
+TEST_F(TreePointerTest, DropsOnTheButtonsDeleteOrInitialize) {
+    Build({{"L1", ""}, {"L2", ""}}, "L2");
+    pointer.DropOnDelOrder();  // nothing dragged
+    EXPECT_EQ(script.Tree().Count(), 2);
+    pointer.Pressed("L1");
+    pointer.DropOnDelOrder();  // deletes the current Instruction, not the dragged one
+    EXPECT_EQ(Shape(), "L1:1");
+    pointer.DropOnClear();
+    EXPECT_EQ(host.initializes, 1);
+}
+
+}  // namespace
+}  // namespace tavo
