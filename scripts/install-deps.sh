@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils
   fonts-wqy-microhei fonts-wine
-  imagemagick locales
+  imagemagick locales xdotool
 )
 
 missing=()

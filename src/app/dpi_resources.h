@@ -12,6 +12,7 @@ public:
     // Makes the resources for the DPI and gives them to the controls; the previous ones
     // are released once no control uses them any more.
     void Apply(const Form1Controls& controls, UINT dpi);
+    HFONT Font() const { return font_.Get(); }
 
 private:
     UniqueFont font_;

@@ -14,6 +14,7 @@ namespace tavo {
 namespace {
 
 constexpr UINT kTimer1Interval = 1000;
+constexpr UINT kRunDeferredMessage = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 ProductInfo Product() {
@@ -84,6 +85,29 @@ void Form1::Show(int showCommand) {
     UpdateWindow(window_);
 }
 
+bool Form1::PreTranslate(MSG& msg) {
+    if (!window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
+    // Only Tab, Shift+Tab and Enter: the menu's Alt keys and the tree's own keys stay as
+    // they are. Enter in a box then has nothing to do and does not beep.
+    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
+    if (msg.wParam != VK_TAB && msg.wParam != VK_RETURN) return false;
+    const HWND focus = GetFocus();
+    const bool inPanel = focus && (IsChild(controls_.fram, focus) || IsChild(controls_.pict, focus));
+    return inPanel && IsDialogMessageW(window_, &msg);
+}
+
+void Form1::Defer(std::function<void()> action) {
+    deferred_.push_back(std::move(action));
+    if (deferred_.size() == 1) PostMessageW(window_, kRunDeferredMessage, 0, 0);
+}
+
+void Form1::RunDeferred() {
+    std::vector<std::function<void()>> actions;
+    actions.swap(deferred_);
+    for (auto& action : actions) action();
+    Render();
+}
+
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -106,11 +130,17 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             controller_.RunTick();
             Render();
             return 0;
-        case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+        case kRunDeferredMessage: RunDeferred(); return 0;
+        case WM_COMMAND:
+            OnEditorCommand(LOWORD(wParam), HIWORD(wParam));
+            OnCommand(LOWORD(wParam));
+            return 0;
         case WM_NOTIFY: {
             auto& header = *reinterpret_cast<NMHDR*>(lParam);
-            if (header.hwndFrom == controls_.infoTree && header.code == NM_CUSTOMDRAW)
+            if (header.hwndFrom != controls_.infoTree) break;
+            if (header.code == NM_CUSTOMDRAW)
                 return view_.Tree().CustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(lParam));
+            if (const auto result = OnTreeNotify(header)) return *result;
             break;
         }
         case WM_DRAWITEM:
@@ -143,14 +173,16 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Form1::OnCreate() {
-    if (!CreateForm1Controls(window_, instance_, fram_, controls_)) return false;
+    if (!CreateForm1Controls(window_, instance_, fram_, pict_, keyBoard_, controls_)) return false;
     const UINT dpi = GetDpiForWindow(window_);
     resources_.Apply(controls_, dpi);
+    pict_.ApplyDpi(dpi, resources_.Font());
     LayOutControls(controls_, dpi);
     SizeMainWindow(window_, dpi, WorkAreaOrigin());
     messages_.SetOwner(window_);
     dialogs_.SetOwner(window_, instance_);
-    view_.Attach(window_, controls_, fram_);
+    view_.Attach(window_, controls_, fram_, pict_);
+    if (!CreateEditorControls()) return false;
     pimage_.Attach(controls_.pimage);
     capture_.SetReferenceWindow(window_);
     controller_.Startup(scriptArgument_);
@@ -171,6 +203,7 @@ void Form1::OnCommand(int id) {
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
     resources_.Apply(controls_, dpi);
+    pict_.ApplyDpi(dpi, resources_.Font());
     LayOutControls(controls_, dpi);
     SizeMainWindow(window_, dpi, POINT{suggested.left, suggested.top});
 }
@@ -240,7 +273,12 @@ void Form1::FramOption2Clicked() {
 }
 
 void Form1::Render() {
-    view_.Render(controller_.View(), controller_.Script().Tree());
+    // A control that calls back while the view is being rendered asks for another.
+    constexpr int kMaxRenderings = 4;
+    for (int i = 0; i < kMaxRenderings; ++i) {
+        view_.Render(controller_.View(), controller_.Script().Tree());
+        if (!view_.TakeRefused()) break;
+    }
     pimage_.Update(executor_.BlockSerial());
 }
 

@@ -4,15 +4,21 @@
 // view-model after each of them.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/dpi_resources.h"
 #include "app/form1_controls.h"
 #include "app/fram_panel.h"
+#include "app/info_tree_input.h"
+#include "app/key_board_control.h"
 #include "app/main_view.h"
+#include "app/pict_panel.h"
 #include "app/pimage_view.h"
+#include "app/tooltips.h"
 #include "core/controller/main_controller.h"
 #include "core/runner/key_sender.h"
 #include "core/runner/target_actions.h"
@@ -28,7 +34,10 @@
 
 namespace tavo {
 
-class Form1 final : private FramEvents {
+class Form1 final : private FramEvents,
+                    private PictEvents,
+                    private KeyBoardEvents,
+                    private TreeInputEvents {
 public:
     // `scriptArgument`: the Script file named on the command line, if any.
     Form1(HINSTANCE instance, std::optional<std::string> scriptArgument);
@@ -38,6 +47,9 @@ public:
     // Creates the window at the top-left of the work area; false on failure.
     bool Create();
     void Show(int showCommand);
+    // Keyboard navigation between the controls of the panels (Tab, Shift+Tab, Enter);
+    // true when the message was used for it.
+    bool PreTranslate(MSG& msg);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -50,6 +62,29 @@ private:
     bool OnClose();
     bool OnDrawItem(const DRAWITEMSTRUCT& item);
     void Render();
+    // Runs `action` once the message under way is done, then renders: for notifications
+    // during which the control must not be rebuilt, or whose answer may open a box.
+    void Defer(std::function<void()> action);
+    void RunDeferred();
+
+    // The editor (form1_editor.cpp).
+    bool CreateEditorControls();
+    std::optional<LRESULT> OnTreeNotify(NMHDR& header);
+    void OnEditorCommand(int id, int code);
+    TwipsPoint ToTwips(POINT pixels) const;
+    TreeBox TreeBoxTwips() const;
+    void TreePressed(const std::optional<std::string>& node) override;
+    void TreeReleased(MouseButton button, const std::optional<std::string>& node, POINT at) override;
+    void TreeDragOver(const std::optional<std::string>& node, bool insideTree) override;
+    void TreeDropped(POINT screen, bool cancelled) override;
+    void PictTextChanged(PictBox box, const std::string& text) override;
+    void PictCharEnter() override;
+    void PictButtonClicked(PictButton button) override;
+    void PictButtonHeld(bool held) override;
+    void PictButtonLostFocus() override;
+    void KeyEvent(const std::string& text) override;
+    void EnterFoucs() override {}
+    void ExitFoucs() override;
 
     void FramTextChanged(SettingsBox box, const std::string& text) override;
     void FramKeywordKeyReleased() override;
@@ -61,10 +96,15 @@ private:
     std::optional<std::string> scriptArgument_;
     HWND window_ = nullptr;
     FramPanel fram_{*this};
+    PictPanel pict_{*this};
+    KeyBoardControl keyBoard_{*this};
     Form1Controls controls_;
     DpiResources resources_;
     MainView view_;
+    InfoTreeInput treeInput_{view_.Tree(), *this};
+    Tooltips tooltips_;
     PimageView pimage_;
+    std::vector<std::function<void()>> deferred_;
 
     Win32WindowQueries windows_;
     Win32Clock clock_;

@@ -4,28 +4,41 @@
 
 #include "app/control_ids.h"
 #include "app/fram_panel.h"
+#include "app/key_board_control.h"
+#include "app/pict_panel.h"
 #include "app/toolbar1.h"
 
 namespace tavo {
 namespace {
 
 HWND Child(HWND parent, HINSTANCE instance, int id, const wchar_t* className, DWORD style,
-           DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+           DWORD exStyle = 0, const wchar_t* text = L"") {
+    return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                            nullptr);
 }
 
 }  // namespace
 
-bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, Form1Controls& c) {
-    // The first child made is the top of the z-order: the settings panel lies over the
-    // tree, and the bar overlaps the edges of the tree and the log. SS_NOTIFY lets the
-    // bar take the mouse (its pointer now, its dragging later).
-    if (!fram.Create(parent, instance)) return false;
+bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, PictPanel& pict,
+                         KeyBoardControl& keyBoard, Form1Controls& c) {
+    // The first child made is the top of the z-order: the keyboard lies over the editor
+    // panel, both over the settings panel, which lies over the tree; the bar overlaps the
+    // edges of the tree and the log. SS_NOTIFY lets the bar take the mouse (its pointer
+    // now, its dragging later).
+    if (!keyBoard.Create(parent, instance, IDC_TKEYBOARD) || !pict.Create(parent, instance) ||
+        !fram.Create(parent, instance))
+        return false;
+    c.keyBoard = keyBoard.Handle();
+    c.pict = pict.Handle();
     c.fram = fram.Handle();
     c.pict2 = Child(parent, instance, IDC_PICT2, WC_STATICW, SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS);
     c.toolbar1 = CreateToolbar1(parent, instance);
+    c.labKeyCaption = Child(parent, instance, IDC_LABKEY_CAPTION, WC_STATICW,
+                            SS_RIGHT | SS_CENTERIMAGE | SS_NOPREFIX, 0, L"父指令:");
+    c.labKey = Child(parent, instance, IDC_LABKEY, WC_STATICW,
+                     SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS | SS_NOTIFY, 0, L"Root");
+    c.root = Child(parent, instance, IDC_ROOT, WC_BUTTONW, BS_PUSHBUTTON, 0, L"<");
     c.pimage = Child(parent, instance, IDC_PIMAGE, WC_STATICW, SS_OWNERDRAW);
     c.label1 = Child(parent, instance, IDC_LABEL1, WC_STATICW,
                      SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX);
@@ -38,7 +51,8 @@ bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, Form1
                           ES_AUTOVSCROLL,
                       WS_EX_CLIENTEDGE);
     if (c.journal) SendMessageW(c.journal, EM_SETLIMITTEXT, 0, 0);  // the log is never trimmed
-    return c.toolbar1 && c.pimage && c.label1 && c.infoTree && c.journal && c.pict2;
+    return c.toolbar1 && c.pimage && c.label1 && c.infoTree && c.journal && c.pict2 &&
+           c.labKeyCaption && c.labKey && c.root;
 }
 
 }  // namespace tavo

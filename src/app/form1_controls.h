@@ -5,6 +5,8 @@
 namespace tavo {
 
 class FramPanel;
+class PictPanel;
+class KeyBoardControl;
 
 struct Form1Controls {
     HWND toolbar1 = nullptr;
@@ -14,12 +16,17 @@ struct Form1Controls {
     HWND journal = nullptr;
     HWND pict2 = nullptr;  // the bar between tree and log
     HWND fram = nullptr;   // the settings panel (FramPanel)
+    HWND pict = nullptr;   // the Instruction editor panel (PictPanel)
+    HWND keyBoard = nullptr;  // the on-screen keyboard TKeyBoard1
+    HWND root = nullptr;      // "<": new Instructions go to the top level
+    HWND labKeyCaption = nullptr;  // "父指令:"
+    HWND labKey = nullptr;    // where the next new Instruction goes
 };
 
 // Creates the controls unplaced, the settings panel among them; false when one of them
 // could not be made.
-bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram,
-                         Form1Controls& controls);
+bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, PictPanel& pict,
+                         KeyBoardControl& keyBoard, Form1Controls& controls);
 
 // Background colour of the bar (0x00BBGGRR).
 inline constexpr COLORREF kPict2Colour = 0xF9E7DD;

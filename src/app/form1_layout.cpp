@@ -12,7 +12,11 @@ constexpr int kClientHeight = 7800;  // the tree and log end at 7470; a banner l
 
 constexpr TwipsRect kToolbar1{0, 0, 6000, 450};
 constexpr TwipsRect kPimage{6075, 45, 180, 180};
-constexpr TwipsRect kLabel1{6345, 0, kClientWidth - 6345, 450};
+constexpr TwipsRect kLabel1{6345, 0, 1560, 450};
+// Where the next new Instruction goes, and the button that sends it to the top level.
+constexpr TwipsRect kLabKeyCaption{7905, 75, 660, 300};
+constexpr TwipsRect kLabKey{8565, 75, 930, 300};
+constexpr TwipsRect kRoot{9525, 60, 300, 330};
 constexpr TwipsRect kInfoTree{0, 450, 6720, 7020};
 constexpr TwipsRect kPict2{6675, 480, 150, 7020};
 constexpr TwipsRect kJournal{6735, 450, 3150, 7020};
@@ -30,6 +34,9 @@ void KeepLogTextClearOfBar(HWND journal, UINT dpi) {
 
 void LayOutControls(const Form1Controls& c, UINT dpi) {
     Place(c.toolbar1, kToolbar1, dpi);
+    Place(c.labKeyCaption, kLabKeyCaption, dpi);
+    Place(c.labKey, kLabKey, dpi);
+    Place(c.root, kRoot, dpi);
     Place(c.pimage, kPimage, dpi);
     Place(c.label1, kLabel1, dpi);
     Place(c.infoTree, kInfoTree, dpi);

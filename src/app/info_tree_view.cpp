@@ -20,6 +20,19 @@ HTREEITEM InsertNode(HWND tree, HTREEITEM parent, const ScriptNode& node) {
         SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
+// Marks the view's own changes of the control for the time they take.
+class UpdatingScope {
+public:
+    explicit UpdatingScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~UpdatingScope() { flag_ = was_; }
+    UpdatingScope(const UpdatingScope&) = delete;
+    UpdatingScope& operator=(const UpdatingScope&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 }  // namespace
 
 bool InfoTreeView::IsExpanded(HTREEITEM item) const {
@@ -29,6 +42,7 @@ bool InfoTreeView::IsExpanded(HTREEITEM item) const {
 }
 
 void InfoTreeView::Rebuild(const ScriptTree& tree) {
+    const UpdatingScope scope(updating_);
     std::unordered_set<std::string> expanded;
     for (const auto& [key, item] : items_)
         if (IsExpanded(item)) expanded.insert(key);
@@ -51,13 +65,15 @@ void InfoTreeView::Rebuild(const ScriptTree& tree) {
 }
 
 void InfoTreeView::ExpandAll() {
+    const UpdatingScope scope(updating_);
     for (const auto& [key, item] : items_)
         SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
 }
 
 void InfoTreeView::Select(const std::string& key) {
-    const auto found = items_.find(key);
-    const HTREEITEM item = found == items_.end() ? nullptr : found->second;
+    const UpdatingScope scope(updating_);
+    const HTREEITEM item = ItemOf(key);
+    selectedKey_ = item ? key : std::string();
     SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     if (item) SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
 }
@@ -73,10 +89,38 @@ LRESULT InfoTreeView::CustomDraw(NMTVCUSTOMDRAW& draw) const {
 }
 
 void InfoTreeView::SetEditable(bool editable) {
+    editable_ = editable;
     LONG_PTR style = GetWindowLongPtrW(tree_, GWL_STYLE);
     style = editable ? (style | TVS_EDITLABELS) & ~static_cast<LONG_PTR>(TVS_DISABLEDRAGDROP)
                      : (style & ~static_cast<LONG_PTR>(TVS_EDITLABELS)) | TVS_DISABLEDRAGDROP;
     SetWindowLongPtrW(tree_, GWL_STYLE, style);
+}
+
+
+void InfoTreeView::SetDropHighlight(const std::string& key) {
+    const UpdatingScope scope(updating_);
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(ItemOf(key)));
+}
+
+HTREEITEM InfoTreeView::ItemOf(const std::string& key) const {
+    const auto found = items_.find(key);
+    return found == items_.end() ? nullptr : found->second;
+}
+
+std::optional<std::string> InfoTreeView::KeyOf(HTREEITEM item) const {
+    if (!item) return std::nullopt;
+    for (const auto& [key, it] : items_)
+        if (it == item) return key;
+    return std::nullopt;
+}
+
+std::optional<std::string> InfoTreeView::HitTest(POINT client, UINT* flags) const {
+    TVHITTESTINFO hit{};
+    hit.pt = client;
+    SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    if (flags) *flags = hit.flags;
+    if (!(hit.flags & TVHT_ONITEM)) return std::nullopt;
+    return KeyOf(hit.hItem);
 }
 
 }  // namespace tavo

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -25,6 +26,17 @@ public:
     void ExpandAll();
     // In-place caption editing and dragging of nodes.
     void SetEditable(bool editable);
+    bool Editable() const { return editable_; }
+    // The node drawn as the drop target; empty for none.
+    void SetDropHighlight(const std::string& key);
+
+    // The key of the node whose icon or caption lies at a client point, if any.
+    std::optional<std::string> HitTest(POINT client, UINT* flags = nullptr) const;
+    std::optional<std::string> KeyOf(HTREEITEM item) const;
+    HTREEITEM ItemOf(const std::string& key) const;
+    const std::string& SelectedKey() const { return selectedKey_; }
+    // True while the view changes the control, whose notifications are then its own.
+    bool Updating() const { return updating_; }
     // The tree's NM_CUSTOMDRAW: the selected node keeps the highlight without the focus,
     // so the user sees the run walk the tree (the unfocused shade is all but invisible).
     LRESULT CustomDraw(NMTVCUSTOMDRAW& draw) const;
@@ -34,6 +46,9 @@ private:
 
     HWND tree_ = nullptr;
     std::unordered_map<std::string, HTREEITEM> items_;
+    std::string selectedKey_;
+    bool editable_ = true;
+    bool updating_ = false;
 };
 
 }  // namespace tavo

@@ -1,15 +1,18 @@
 #include "app/main_view.h"
 
 #include "app/main_menu.h"
+#include "app/control_ids.h"
 #include "app/toolbar1.h"
+#include "app/twips.h"
 #include "platform/win32/code_page.h"
 
 namespace tavo {
 
-void MainView::Attach(HWND window, const Form1Controls& controls, FramPanel& fram) {
+void MainView::Attach(HWND window, const Form1Controls& controls, FramPanel& fram, PictPanel& pict) {
     window_ = window;
     controls_ = controls;
     fram_ = &fram;
+    pict_ = &pict;
     tree_.Attach(controls.infoTree);
     journal_.Attach(controls.journal);
     last_.reset();
@@ -17,7 +20,11 @@ void MainView::Attach(HWND window, const Form1Controls& controls, FramPanel& fra
 
 void MainView::Render(const MainViewModel& view, const ScriptTree& tree) {
     // Control messages can call back into the window (notifications); one rendering at a time.
-    if (!window_ || rendering_) return;
+    if (!window_) return;
+    if (rendering_) {
+        refused_ = true;
+        return;
+    }
     rendering_ = true;
     struct Done {
         bool& flag;
@@ -36,8 +43,42 @@ void MainView::Render(const MainViewModel& view, const ScriptTree& tree) {
     RenderTree(view, tree);
     if (Changed(view, &V::framShown)) fram_->Show(view.framShown);
     fram_->Render(view.settings);
-    // The editor panel (pictShown and its buttons) is not part of this window yet.
+    RenderEditor(view);
+    RenderFocus(view);
     last_ = view;
+}
+
+void MainView::RenderEditor(const MainViewModel& view) {
+    using V = MainViewModel;
+    if (Changed(view, &V::pictEnabled)) EnableWindow(controls_.pict, view.pictEnabled);
+    if (Changed(view, &V::delOrderEnabled))
+        EnableWindow(pict_->Child(IDC_DELORDER), view.delOrderEnabled);
+    if (Changed(view, &V::clearEnabled)) EnableWindow(pict_->Child(IDC_CLEAR), view.clearEnabled);
+    pict_->Render(view.pict);
+    if (Changed(view, &V::keyBoard)) RenderKeyBoard(view.keyBoard);
+    if (Changed(view, &V::LabKey)) SetWindowTextW(controls_.labKey, Utf8ToWide(view.LabKey).c_str());
+    if (Changed(view, &V::dropHighlightKey)) tree_.SetDropHighlight(view.dropHighlightKey);
+}
+
+void MainView::RenderKeyBoard(const KeyBoardView& keyBoard) {
+    const HWND control = controls_.keyBoard;
+    if (!keyBoard.shown) {
+        ShowWindow(control, SW_HIDE);
+        return;
+    }
+    const UINT dpi = GetDpiForWindow(window_);
+    SetWindowPos(control, HWND_TOP, Px(keyBoard.left, dpi), Px(keyBoard.top, dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void MainView::RenderFocus(const MainViewModel& view) {
+    if (!Changed(view, &MainViewModel::focusSerial) || view.focusTarget == FocusTarget::None) return;
+    switch (view.focusTarget) {
+        case FocusTarget::InfoTree: SetFocus(controls_.infoTree); break;
+        case FocusTarget::lDelay: SetFocus(pict_->Child(IDC_LDELAY)); break;
+        case FocusTarget::KeyBoard: SetFocus(controls_.keyBoard); break;
+        case FocusTarget::None: break;
+    }
 }
 
 void MainView::RenderTree(const MainViewModel& view, const ScriptTree& tree) {

@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include <optional>
+#include <utility>
 
 #include "app/form1_controls.h"
 #include "app/fram_panel.h"
 #include "app/info_tree_view.h"
 #include "app/journal_view.h"
+#include "app/pict_panel.h"
 #include "core/controller/view_model.h"
 #include "core/model/script_tree.h"
 
@@ -16,26 +18,34 @@ namespace tavo {
 
 class MainView {
 public:
-    void Attach(HWND window, const Form1Controls& controls, FramPanel& fram);
+    void Attach(HWND window, const Form1Controls& controls, FramPanel& fram, PictPanel& pict);
     // The window is gone; later renderings do nothing.
     void Detach() { window_ = nullptr; }
 
     void Render(const MainViewModel& view, const ScriptTree& tree);
     const InfoTreeView& Tree() const { return tree_; }
+    // Whether a rendering was refused because another was under way (a control called
+    // back); the caller renders again once that one is done.
+    bool TakeRefused() { return std::exchange(refused_, false); }
 
 private:
     bool Changed(const MainViewModel& view, auto member) const {
         return !last_ || view.*member != (*last_).*member;
     }
     void RenderTree(const MainViewModel& view, const ScriptTree& tree);
+    void RenderEditor(const MainViewModel& view);
+    void RenderKeyBoard(const KeyBoardView& keyBoard);
+    void RenderFocus(const MainViewModel& view);
 
     HWND window_ = nullptr;
     Form1Controls controls_;
     FramPanel* fram_ = nullptr;
+    PictPanel* pict_ = nullptr;
     InfoTreeView tree_;
     JournalView journal_;
     std::optional<MainViewModel> last_;
     bool rendering_ = false;
+    bool refused_ = false;
 };
 
 }  // namespace tavo

@@ -1,0 +1,105 @@
+#pragma once
+// Pict, the Instruction editor panel: a child window over the tree with the boxes,
+// buttons, pickers and pads of the current Instruction. It shows the editor's view and
+// reports the user's actions; the rules that answer them are the core's.
+#include <windows.h>
+
+#include <string>
+
+#include "app/button_images.h"
+#include "app/tooltips.h"
+#include "core/editor/editor_panel_view.h"
+
+namespace tavo {
+
+enum class PictBox { lChar, lPause, lDelay };
+enum class PictButton { Comm3, Comm5, Clear, DelOrder, Command3Up, Command3Down, Command3UpLevel, Command3Child };
+
+// What the user did on the panel.
+class PictEvents {
+public:
+    // A box's text changed by the user (never by rendering).
+    virtual void PictTextChanged(PictBox box, const std::string& text) = 0;
+    // Enter in lChar; the key itself never reaches the box.
+    virtual void PictCharEnter() = 0;
+    virtual void PictButtonClicked(PictButton button) = 0;
+    // A mouse button went down (true) or up (false) on DelOrder or Clear.
+    virtual void PictButtonHeld(bool held) = 0;
+    // DelOrder or Clear lost the focus.
+    virtual void PictButtonLostFocus() = 0;
+
+protected:
+    ~PictEvents() = default;
+};
+
+class PictPanel {
+public:
+    explicit PictPanel(PictEvents& events) : events_(events) {}
+    PictPanel(const PictPanel&) = delete;
+    PictPanel& operator=(const PictPanel&) = delete;
+
+    // Creates the panel hidden, with its children and their tooltips; false on failure.
+    bool Create(HWND parent, HINSTANCE instance);
+    HWND Handle() const { return window_; }
+    // A child by its control id (IDC_LCHAR, IDC_DELORDER, ...).
+    HWND Child(int id) const { return window_ ? GetDlgItem(window_, id) : nullptr; }
+
+    // The font and the button images for the window's DPI; lays the children out again.
+    void ApplyDpi(UINT dpi, HFONT font);
+    // Puts the view into the controls whose content differs from it: texts (caret at the
+    // end), lDelay's enabled state, button images, pad colours, position and visibility
+    // (shown, it lies above the other children of the main window).
+    void Render(const EditorPanelView& view);
+
+private:
+    struct Children {
+        HWND lChar = nullptr, lPause = nullptr, lDelay = nullptr, text2 = nullptr,
+             text3 = nullptr;
+        HWND comm2 = nullptr, comm3 = nullptr, comm4 = nullptr, comm5 = nullptr;
+        HWND commT1 = nullptr, commT2 = nullptr, clear = nullptr, delOrder = nullptr;
+        HWND command3[4] = {};
+        HWND labels[6] = {};
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK LCharProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK HoldProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColor(UINT message, HDC dc, HWND control);
+    bool CreateChildren(HINSTANCE instance);
+    bool CreateControls(HINSTANCE instance);
+    bool CreateLabels(HINSTANCE instance);
+    bool Subclass();
+    bool CreateTooltips(HINSTANCE instance);
+    void LayOut();
+    void LayOutTooltipAreas();
+    void SetChildFonts(HFONT font);
+    void PutImages(ButtonImages images);
+    void OnCommand(int id, int code);
+    void Paint();
+    void PaintPads(HDC dc);
+    void SetText(HWND edit, const std::string& text);
+    void RenderImages(const EditorPanelView& view);
+    void RenderPads(const EditorPanelView& view);
+    void RenderPlacement(const EditorPanelView& view);
+
+    // The panel's own light blue, a shade deeper than the pads' background.
+    static constexpr COLORREF kColour = RGB(214, 228, 245);
+
+    PictEvents& events_;
+    HWND window_ = nullptr;
+    Children c_;
+    Tooltips tooltips_;
+    ButtonImages images_;  // in use by the picture buttons
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    // The image numbers on Comm2, Comm3 and Comm4, and the red squares painted on Wei and
+    // PWei; -1 before any.
+    int shownImages_[3] = {-1, -1, -1};
+    int weiSquare_ = -1;
+    int pweiSquare_ = -1;
+    bool rendering_ = false;
+};
+
+}  // namespace tavo
