@@ -128,13 +128,12 @@ void InfoTreeInput::Move(POINT at) {
     if (*pressed_ == MouseButton::Left && moved && pressedNode_ && view_.Editable()) BeginDrag(at);
 }
 
-// The drag image is drawn over the whole main window, so it also shows over the panel's
-// buttons it can be dropped on; its positions are relative to that window's frame.
+// The drag image is drawn on the tree; its positions are relative to the tree's frame.
 POINT InfoTreeInput::InLockWindow(POINT at) const {
     POINT screen = at;
     ClientToScreen(tree_, &screen);
     RECT window{};
-    GetWindowRect(GetAncestor(tree_, GA_ROOT), &window);
+    GetWindowRect(tree_, &window);
     return {screen.x - window.left, screen.y - window.top};
 }
 
@@ -150,7 +149,7 @@ void InfoTreeInput::BeginDrag(POINT at) {
     dragImage_ = MakeDragImage(tree_, WideToUtf8(text));
     ImageList_BeginDrag(dragImage_.Get(), 0, -8, -8);
     const POINT p = InLockWindow(at);
-    ImageList_DragEnter(GetAncestor(tree_, GA_ROOT), p.x, p.y);
+    ImageList_DragEnter(tree_, p.x, p.y);
     ReportDragOver(at);
 }
 
@@ -161,12 +160,13 @@ void InfoTreeInput::ReportDragOver(POINT at) {
     const bool inside = WindowFromPoint(screen) == tree_;
     ImageList_DragShowNolock(FALSE);
     events_.TreeDragOver(inside ? view_.HitTest(at) : std::nullopt, inside);
+    UpdateWindow(tree_);  // painted now, not over the image later
     ImageList_DragShowNolock(TRUE);
 }
 
 void InfoTreeInput::EndDrag(POINT at, bool cancelled) {
     dragging_ = false;
-    ImageList_DragLeave(GetAncestor(tree_, GA_ROOT));
+    ImageList_DragLeave(tree_);
     ImageList_EndDrag();
     dragImage_ = UniqueImageList();
     pressed_.reset();
