@@ -109,6 +109,29 @@ TEST_F(MainControllerTest, AnEmptyCurrentInstructionBlocksTheRunWithAQuestion) {
     EXPECT_EQ(View().journal, kHeader);
 }
 
+TEST_F(MainControllerTest, NewInstructionsAreGuardedAndClearingReloadsTheOpenPanel) {
+    controller.SettingsTextChanged(SettingsBox::Name_txt, "game");
+    windows.Add(7, 560, 240, 800, 600, "MozillaWindowClass", "a game");
+    controller.RunTick();
+    controller.ToolbarClicked(kButtonNewInstruction);
+    EXPECT_EQ(View().selectedKey, "L1");
+    controller.Choose(Command::EditNew);  // L1 is still empty: asked, not added
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"不能预留空指令，是否自动删除L1指令?"});
+    EXPECT_EQ(controller.Script().Tree().Count(), 1);
+
+    controller.Fields().ShowEditorPanel(true);
+    controller.Fields().CharChanged("hi");
+    controller.Fields().Comm5Clicked();
+    EXPECT_TRUE(View().toolbarEnabled[kButtonRun]);
+    controller.Fields().ShowEditorPanel(true);
+    messages.answers = {MessageAnswer::Yes};
+    controller.InitializeInstruction();
+    EXPECT_EQ(View().pict.lChar, "");
+    controller.Fields().Comm5Clicked();
+    EXPECT_FALSE(View().toolbarEnabled[kButtonRun]);
+    EXPECT_EQ(controller.Script().Tree().Find("L1")->caption, "game1");
+}
+
 TEST_F(MainControllerTest, EachHeldWindowGetsAStepWithItsOwnWindowServed) {
     controller.Settings().MaxWindows = 2;
     windows.Add(1, 860, 240, 410, 600);

@@ -147,9 +147,13 @@ void MainController::ToggleSettings() {
 }
 
 void MainController::InitializeInstruction() {
-    if (services_.messages.Show("要清除已有信息吗?", MessageButtons::YesNo, MessageIcon::Question) ==
+    if (services_.messages.Show("要清除已有信息吗?", MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes)
-        script_.ClearInstruction();
+        return;
+    script_.ClearInstruction();
+    // An open panel would go on showing, and storing, what was just cleared.
+    if (fields_.Shown()) fields_.ShowEditorPanel(true);
+    RefreshRunButtons();
 }
 
 GmxHeader MainController::HeaderFromPanel() const {

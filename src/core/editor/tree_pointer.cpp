@@ -85,6 +85,7 @@ void TreePointer::DropOnTree(const std::optional<std::string>& node) {
         script_.Current().NodeParent = FixWidth(t ? t->key : std::string(), kKeyWidth);
         if (s->parent) tree.SetIcon(s->parent, kIconWithChildren);
         script_.StoreInstruction();
+        host_.RefreshRunButtons();  // the dragged Instruction is the current one now
     }
     dropHighlight_.clear();
     dragKey_.clear();
