@@ -61,7 +61,10 @@ std::optional<LRESULT> Form1::OnTreeNotify(NMHDR& header) {
             return FALSE;
         }
         case NM_KILLFOCUS:
-            Defer([this] { controller_.Pointer().FocusLost(); });
+            // By the time it runs the tree may have the focus back (the guard's No gives it).
+            Defer([this] {
+                if (GetFocus() != controls_.infoTree) controller_.Pointer().FocusLost();
+            });
             return 0;
         default: return std::nullopt;
     }
