@@ -57,9 +57,9 @@ protected:
     static std::string Shape(const std::vector<ScriptNode*>& nodes) {
         std::string s;
         for (const ScriptNode* n : nodes) {
-            if (!s.empty()) s += " ";
-            s += n->key + ":" + std::to_string(n->icon);
-            if (!n->children.empty()) s += "[" + Shape(n->children) + "]";
+            if (!s.empty()) s.append(" ");
+            s.append(n->key).append(":").append(std::to_string(n->icon));
+            if (!n->children.empty()) s.append("[").append(Shape(n->children)).append("]");
         }
         return s;
     }
