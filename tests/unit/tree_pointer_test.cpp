@@ -89,6 +89,8 @@ TEST_F(TreePointerTest, ACaptionEditStoresTheTrimmedTextAndShowsItAsTyped) {
     EXPECT_EQ(script.Tree().Find("L1")->caption, "  go  ");
     EXPECT_EQ(script.Current().NodeText, FixWidth("go", kNodeTextWidth));
     EXPECT_TRUE(script.Modified());
+    script.SelectInstruction(script.Tree().Find("L1"));  // as a save reads every node
+    EXPECT_EQ(script.Current().NodeText, FixWidth("go", kNodeTextWidth));
 }
 
 TEST_F(TreePointerTest, ADropReparentsTheSubtreeOrRefusesAMoveIntoItself) {

@@ -48,7 +48,8 @@ void ParseTag(Instruction& in, const std::string& tag, const std::string& captio
     in.pDelay = LeadingInt16(field(38, 5));
     in.NodeKey = field(43, 5);
     in.NodeParent = field(48, 5);
-    in.NodeText = FixWidth(caption, kNodeTextWidth);
+    // A caption edited in place shows as typed; the Instruction holds it without blanks.
+    in.NodeText = FixWidth(TrimSpaces(caption), kNodeTextWidth);
     in.pChar = field(73, 50);
     in.pPicture = field(123, 36);
 }

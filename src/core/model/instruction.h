@@ -39,7 +39,8 @@ void ResetContent(Instruction& instruction);
 
 std::string BuildTag(const Instruction& instruction);
 
-// Fills `instruction` from a tag; NodeText comes from the node's caption, not the tag.
+// Fills `instruction` from a tag; NodeText comes from the node's caption (trimmed of
+// spaces), not the tag.
 void ParseTag(Instruction& instruction, const std::string& tag, const std::string& caption);
 
 // Empty: no text, no click point and no picture. `hasCurrentNode` matters because a

@@ -49,4 +49,18 @@ bool Answer(HWND box, int buttonId) {
     return PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
 }
 
+bool ChooseFileInDialog(HWND owner, const std::wstring& title, const std::wstring& path,
+                        std::chrono::milliseconds timeout) {
+    constexpr int kFileNameControl = 1148;
+    HWND dialog = WaitForOwnedDialog(owner, timeout, title);
+    HWND name = dialog ? WaitForControl(dialog, kFileNameControl, timeout) : nullptr;
+    DWORD_PTR ok = 0;
+    if (!name || !SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG,
+                                      2000, &ok)) {
+        return false;
+    }
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return PollUntil([&] { return IsWindow(dialog) != FALSE; }, [](bool open) { return !open; }, timeout).ok;
+}
+
 }  // namespace e2e

@@ -18,4 +18,9 @@ std::wstring MessageText(HWND box);
 // Presses a button (IDYES, IDNO, IDOK) by posting its command to the box.
 bool Answer(HWND box, int buttonId);
 
+// Waits for an Open or Save dialog with this title and chooses `path` in it: the name
+// box (control 1148) set, then OK. False when no dialog came or it did not close.
+bool ChooseFileInDialog(HWND owner, const std::wstring& title, const std::wstring& path,
+                        std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+
 }  // namespace e2e

@@ -95,6 +95,44 @@ std::vector<std::wstring> ExpandedItemTexts(HWND tree) {
     return texts;
 }
 
+HTREEITEM FindItem(HWND tree, const std::wstring& text) {
+    ItemReader reader(tree);
+    std::vector<HTREEITEM> pending = {NextItem(tree, nullptr, TVGN_ROOT)};
+    // Depth first: an item, its children, then its next sibling.
+    while (!pending.empty()) {
+        HTREEITEM item = pending.back();
+        pending.pop_back();
+        if (!item) continue;
+        if (reader.Text(item) == text) return item;
+        pending.push_back(NextItem(tree, item, TVGN_NEXT));
+        pending.push_back(NextItem(tree, item, TVGN_CHILD));
+    }
+    return nullptr;
+}
+
+std::optional<POINT> LabelCentre(HWND tree, HTREEITEM item) {
+    // The item goes in where the RECT comes back.
+    RemoteBuffer buffer(tree, sizeof(RECT));
+    RECT r{};
+    std::memcpy(&r, &item, sizeof item);
+    DWORD_PTR shown = 0;
+    if (!item || !buffer.Write(&r, sizeof r) ||
+        !SendMessageTimeoutW(tree, TVM_GETITEMRECT, TRUE, buffer.Address(), SMTO_ABORTIFHUNG, kTimeoutMs, &shown) ||
+        !shown || !buffer.Read(&r, sizeof r)) {
+        return std::nullopt;
+    }
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(tree, &centre);
+    return centre;
+}
+
+std::optional<std::wstring> SelectedItemText(HWND tree) {
+    HTREEITEM selected = NextItem(tree, nullptr, TVGN_CARET);
+    if (!selected) return std::nullopt;
+    ItemReader reader(tree);
+    return reader.Text(selected);
+}
+
 std::string Describe(const std::vector<TreeItem>& items) {
     std::string out = "[";
     for (const TreeItem& item : items) {

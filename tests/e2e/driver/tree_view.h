@@ -1,7 +1,8 @@
 #pragma once
 // Reading another process's TreeView: item texts through TVM_GETITEMW with the item
-// record and its text buffer in the owner's memory.
+// record and its text buffer in the owner's memory, and where an item shows.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -22,5 +23,13 @@ std::vector<TreeItem> ReadTreeItems(HWND tree);
 // The texts of the items that show when scrolled to (every ancestor expanded), in order.
 std::vector<std::wstring> ExpandedItemTexts(HWND tree);
 std::string Describe(const std::vector<TreeItem>& items);
+
+// The first item with this text in display pre-order; nullptr when there is none.
+HTREEITEM FindItem(HWND tree, const std::wstring& text);
+// The centre of the item's label on the screen (TVM_GETITEMRECT); nullopt when the
+// item does not show.
+std::optional<POINT> LabelCentre(HWND tree, HTREEITEM item);
+// The selected item's text; nullopt when none is selected.
+std::optional<std::wstring> SelectedItemText(HWND tree);
 
 }  // namespace e2e
