@@ -37,8 +37,17 @@ Process Process::LaunchWithTail(const std::wstring& exe, const std::wstring& tai
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workDir.empty() ? nullptr : workDir.c_str(), &si, &pi)) {
+    // Wine now and then refuses a just-copied exe with an internal error (1359); the
+    // same start a moment later succeeds.
+    constexpr int kTries = 3;
+    bool started = false;
+    for (int attempt = 1; attempt <= kTries && !started; ++attempt) {
+        started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 workDir.empty() ? nullptr : workDir.c_str(), &si, &pi) != FALSE;
+        if (!started && GetLastError() != ERROR_INTERNAL_ERROR) break;
+        if (!started && attempt < kTries) Sleep(200);
+    }
+    if (!started) {
         throw std::runtime_error("cannot start " + Narrow(exe) + ": error " + std::to_string(GetLastError()));
     }
     CloseHandle(pi.hThread);
