@@ -82,6 +82,10 @@ private:
     void PictButtonClicked(PictButton button) override;
     void PictButtonHeld(bool held) override;
     void PictButtonLostFocus() override;
+    // Picking (form1_capture.cpp).
+    void PictPickerPressed(Picker picker) override;
+    void PictPickerReleased(Picker picker, POINT screen) override;
+    void PictPadClicked(Pad pad, int square) override;
     void KeyEvent(const std::string& text) override;
     void EnterFoucs() override {}
     void ExitFoucs() override;

@@ -13,6 +13,10 @@
 namespace tavo {
 
 enum class PictBox { lChar, lPause, lDelay };
+// The four pickers: recognition point, click point, success jump, failure jump.
+enum class Picker { Comm2, Comm4, CommT1, CommT2 };
+// The orientation pads: recognition (PWei) and click (Wei).
+enum class Pad { PWei, Wei };
 enum class PictButton { Comm3, Comm5, Clear, DelOrder, Command3Up, Command3Down, Command3UpLevel, Command3Child };
 
 // What the user did on the panel.
@@ -27,6 +31,13 @@ public:
     virtual void PictButtonHeld(bool held) = 0;
     // DelOrder or Clear lost the focus.
     virtual void PictButtonLostFocus() = 0;
+    // A picker was pressed with the left button; it holds the mouse capture until the
+    // release, which is reported with the screen point where the button was let go
+    // (also when the capture was lost: then where the pointer is).
+    virtual void PictPickerPressed(Picker picker) = 0;
+    virtual void PictPickerReleased(Picker picker, POINT screen) = 0;
+    // A click on square 0..4 of a pad, or 5 for the pad's background square.
+    virtual void PictPadClicked(Pad pad, int square) = 0;
 
 protected:
     ~PictEvents() = default;
