@@ -14,6 +14,11 @@ struct ScreenRect {
     bool operator==(const ScreenRect&) const = default;
 };
 
+struct ScreenPoint {
+    int x = 0, y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
 struct ScreenSize {
     int width = 0, height = 0;  // physical pixels
 };
@@ -34,6 +39,10 @@ public:
     virtual ScreenSize PrimaryScreenSize() = 0;
     // Whether the window belongs to this program (such a window is never a target).
     virtual bool IsOwnWindow(WindowHandle window) = 0;
+    // A screen point in the window's client coordinates (physical pixels).
+    virtual ScreenPoint ScreenToClient(WindowHandle window, ScreenPoint point) = 0;
+    // Moves the real pointer (a pick takes it out of the picture and puts it back).
+    virtual void MovePointer(ScreenPoint point) = 0;
 };
 
 }  // namespace tavo

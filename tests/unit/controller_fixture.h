@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/controller/main_controller.h"
+#include "fakes/fake_capture.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_storage.h"
@@ -44,8 +45,11 @@ protected:
     std::unique_ptr<CodePage936> codePage = MakeCodePage936();
     FakeKeyboard keyboard;
     KeySender keys{keyboard, *codePage};
+    FakeCapture capture;
+    PictureBuffer pimage;
     MainController controller{
-        {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage, keys},
+        {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage, keys, capture,
+         pimage},
         {"Tavo", 1, 2, 3},
         {"C:\\Tavo", "tavo"}};
 };

@@ -36,6 +36,8 @@ public:
     std::string KeywordText() const override { return keyword; }
     void Focus(FocusTarget target) override { focus.push_back(target); }
     WindowHandle FirstWindow() const override { return first; }
+    bool FlashMode() const override { return flashMode; }
+    bool flashMode = false;
 
 private:
     ScriptState& script_;

@@ -3,6 +3,7 @@
 #include "core/runner/recognition.h"
 #include "core/runner/target_actions.h"
 #include "core/util/text.h"
+#include "fakes/fake_capture.h"
 #include "fakes/fake_keyboard.h"
 
 namespace tavo {
@@ -21,18 +22,22 @@ Picture BlockOf(const std::string& pattern, std::uint32_t dark = 0x0A0A0A, std::
 
 const std::string kPattern = "000111000111000111000111000111000111";
 
-TEST(ToClientPoint, OrientationRule) {
+TEST(ToClientPoint, OrientationRuleAndTheStoredPointItUndoes) {
     struct Case {
         int x, y, code;
         ClientPoint expected;
+        int width = 800;
     };
     const Case cases[] = {
         {-300, -250, kCentre, {100, 50}}, {701, 50, kTopRight, {100, 50}},
         {100, 551, kBottomLeft, {100, 50}}, {701, 551, kBottomRight, {100, 50}},
-        {100, 50, kTopLeft, {100, 50}},   {100, 50, 7, {100, 50}},
+        {100, 50, kTopLeft, {100, 50}},   {-301, -250, kCentre, {100, 50}, 801},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ToClientPoint(c.x, c.y, c.code, 800, 600), c.expected) << c.code;
+    for (const Case& c : cases) {
+        EXPECT_EQ(ToClientPoint(c.x, c.y, c.code, c.width, 600), c.expected) << c.code;
+        EXPECT_EQ(ToStoredPoint(c.expected, c.code, c.width, 600), (ClientPoint{c.x, c.y})) << c.code;
+    }
+    EXPECT_EQ(ToClientPoint(100, 50, 7, 800, 600), (ClientPoint{100, 50}));  // unknown: top-left
 }
 
 TEST(CutBlock, SameBlockFromEitherCorner) {
@@ -91,14 +96,7 @@ TEST(PictureMatches, ThirtyThreeOfThirtySixMustAgree) {
 }
 
 // A window whose drawing the test sets, counting how it was read.
-class FakeCapture : public WindowCapture {
-public:
-    Picture printed, screen;
-    int prints = 0, screenCopies = 0;
-    ClientSize ClientArea(WindowHandle) override { return {printed.width, printed.height}; }
-    Picture PrintClient(WindowHandle) override { return ++prints, printed; }
-    Picture CopyClientFromScreen(WindowHandle) override { return ++screenCopies, screen; }
-};
+using testing::FakeCapture;
 
 class TargetActionsTest : public ::testing::Test {
 protected:
@@ -128,7 +126,8 @@ protected:
     testing::FakeKeyboard keyboard;
     std::unique_ptr<CodePage936> cp = MakeCodePage936();
     KeySender keys{keyboard, *cp};
-    TargetActions actions{capture, keyboard, keys};
+    PictureBuffer pimage;
+    TargetActions actions{capture, keyboard, keys, pimage};
 };
 
 TEST_F(TargetActionsTest, ARecognisedPictureClicksThenTypesIntoTheFirstWindow) {
@@ -138,7 +137,7 @@ TEST_F(TargetActionsTest, ARecognisedPictureClicksThenTypesIntoTheFirstWindow) {
         "CHAR 0x6F 0x1", "CHAR 0x6B 0x1", "KEYDOWN 0xD 0x1C0001", "sleep 100",
         "KEYUP 0xD 0xC01C0001", "KEYUP 0xD 0xC01C0001"};
     EXPECT_EQ(keyboard.events, expected);
-    EXPECT_EQ(Fingerprint(actions.LastBlock()), kPattern);
+    EXPECT_EQ(Fingerprint(pimage.Block()), kPattern);
 }
 
 TEST_F(TargetActionsTest, AnotherPictureFailsAndPostsNothing) {
@@ -161,7 +160,7 @@ TEST_F(TargetActionsTest, AMinimisedWindowGivesAnEmptyBlockNotAFailure) {
     capture.printed = Picture();
     EXPECT_FALSE(actions.ExecuteInstruction(Recognising(100, 50, kTopLeft), {5, 5, false}));
     EXPECT_EQ(capture.prints, 0);
-    EXPECT_EQ(actions.LastBlock(), Picture(12, 12, 0));
+    EXPECT_EQ(pimage.Block(), Picture(12, 12, 0));
 }
 
 TEST_F(TargetActionsTest, WithoutRecognitionAnInstructionSucceeds) {

@@ -23,7 +23,9 @@ MainController::MainController(const ControllerServices& services, ProductInfo p
       runLoop_(script_, services.executor, services.clock, services.pump),
       fields_(script_, *this, services.messages, services.codePage, services.keys),
       editor_(script_, *this, services.messages, fields_),
-      pointer_(script_, *this, services.messages, fields_, editor_) {
+      pointer_(script_, *this, services.messages, fields_, editor_),
+      picking_(script_, fields_, *this,
+               {services.windows, services.capture, services.clock, services.pump, services.pimage}) {
     state_.ProgramFolder = WithTrailingBackslash(env_.programFolder);
 }
 

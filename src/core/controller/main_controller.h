@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/capture/picking.h"
 #include "core/controller/view_model.h"
 #include "core/editor/field_editor.h"
 #include "core/editor/tree_editor.h"
@@ -46,6 +47,8 @@ struct ControllerServices {
     FileDialogs& dialogs;
     CodePage936& codePage;
     KeySender& keys;  // the editor's immediate sends to the first target window
+    WindowCapture& capture;  // a pick's picture
+    PictureBuffer& pimage;   // the block captured last, shown as Pimage
 };
 
 // Where the program runs from.
@@ -99,6 +102,7 @@ public:
     TreeEditor& Editor() { return editor_; }
     TreePointer& Pointer() { return pointer_; }
     FieldEditor& Fields() { return fields_; }
+    Picking& Picks() { return picking_; }
 
     ScriptState& Script() { return script_; }
     const ScriptState& Script() const { return script_; }
@@ -122,6 +126,7 @@ private:
     std::string KeywordText() const override { return vm_.settings.Name_txt; }
     void Focus(FocusTarget target) override;
     WindowHandle FirstWindow() const override { return slots_.hWnd(0); }
+    bool FlashMode() const override { return state_.settings.FlashMode; }
 
     // Settings panel rules (settings_rules.cpp).
     void SetBox(SettingsBox box, const std::string& text);
@@ -154,6 +159,7 @@ private:
     FieldEditor fields_;
     TreeEditor editor_;
     TreePointer pointer_;
+    Picking picking_;
     bool inTick_ = false;
     bool tickDeferred_ = false;
 };

@@ -21,6 +21,8 @@ public:
     virtual void Focus(FocusTarget target) = 0;
     // The first held target window; 0 when none is held.
     virtual WindowHandle FirstWindow() const = 0;
+    // Whether only plug-in windows are targets (no screen copy for a black drawing).
+    virtual bool FlashMode() const = 0;
 
 protected:
     ~EditorHost() = default;

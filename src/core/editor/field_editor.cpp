@@ -27,16 +27,24 @@ void FieldEditor::ShowEditorPanel(bool show) {
     const Instruction& in = script_.Current();
     view_.comm2Image = IsBlank(in.pPicture) ? kImageRecognitionPicker : kImageRecognitionPickerSet;
     view_.comm4Image = in.LocationX != 0 || in.Locationy != 0 ? kImageClickPickerSet : kImageClickPicker;
-    view_.Text2 = JumpCaption(in.pYesNext);
-    view_.Text3 = JumpCaption(in.pNotNext);
-    view_.weiSquare = in.LocationBase;
-    view_.pweiSquare = in.pLocationBase;
+    ShowJumps();
+    ShowSquares();
     // Each assignment runs the box's rule, which may store: read the fields as they are now.
     SetChar(script_.Current().pChar);
     SetNumber(Box::Pause, std::to_string(script_.Current().pPause));
     SetNumber(Box::Delay, std::to_string(script_.Current().pDelay));
     view_.shown = true;
     host_.RefreshRunButtons();
+}
+
+void FieldEditor::ShowJumps() {
+    view_.Text2 = JumpCaption(script_.Current().pYesNext);
+    view_.Text3 = JumpCaption(script_.Current().pNotNext);
+}
+
+void FieldEditor::ShowSquares() {
+    view_.weiSquare = script_.Current().LocationBase;
+    view_.pweiSquare = script_.Current().pLocationBase;
 }
 
 void FieldEditor::MoveTo(TwipsPoint topLeft) {

@@ -42,6 +42,15 @@ public:
     void KeyEvent(const std::string& key);
     void KeyBoardFocusLost() { keyboard_.shown = false; }
 
+    // What the pickers change on the panel.
+    void ShowPickerImages(int comm2Image, int comm4Image) {
+        view_.comm2Image = comm2Image;
+        view_.comm4Image = comm4Image;
+    }
+    void ShowJumps();
+    void ShowSquares();
+    void SetPanelTop(int top) { view_.top = top; }
+
     const EditorPanelView& View() const { return view_; }
     const KeyBoardView& KeyBoard() const { return keyboard_; }
 

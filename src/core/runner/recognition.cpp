@@ -18,6 +18,17 @@ ClientPoint ToClientPoint(int x, int y, int code, int width, int height) {
     }
 }
 
+ClientPoint ToStoredPoint(ClientPoint p, int code, int width, int height) {
+    const int w1 = width + 1, h1 = height + 1;
+    switch (code) {
+        case kCentre: return {p.x - w1 / 2, p.y - h1 / 2};
+        case kTopRight: return {w1 - p.x, p.y};
+        case kBottomLeft: return {p.x, h1 - p.y};
+        case kBottomRight: return {w1 - p.x, h1 - p.y};
+        default: return p;
+    }
+}
+
 ClientPoint BlockOffset(int code) {
     switch (code) {
         case kTopRight: return {-6, 6};

@@ -19,8 +19,11 @@ struct ClientPoint {
     bool operator==(const ClientPoint&) const = default;
 };
 
-// A stored point under an orientation, as a client point of a W × H client area.
+// A stored point under an orientation, as a client point of a W × H client area, and its
+// inverse, the point a pick stores. Both measure from W + 1 and H + 1, so they undo
+// each other exactly.
 ClientPoint ToClientPoint(int x, int y, int code, int width, int height);
+ClientPoint ToStoredPoint(ClientPoint client, int code, int width, int height);
 
 // The block offsets by orientation: the recognition point is the centre of the block.
 ClientPoint BlockOffset(int code);

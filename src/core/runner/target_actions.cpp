@@ -27,10 +27,9 @@ bool TargetActions::ExecuteInstruction(const Instruction& in, const ExecutionTar
     bool ok = true;
     if (in.pLocationX != 0 || in.pLocationy != 0) {
         const ClientPoint offset = BlockOffset(in.pLocationBase);
-        lastBlock_ = CaptureBlock(capture_, h, in.pLocationX - offset.x, in.pLocationy - offset.y,
-                                  kBlockSide, kBlockSide, in.pLocationBase, target.flashMode);
-        ++blockSerial_;
-        ok = PictureMatches(lastBlock_, in.pPicture);
+        pimage_.Put(CaptureBlock(capture_, h, in.pLocationX - offset.x, in.pLocationy - offset.y,
+                                 kBlockSide, kBlockSide, in.pLocationBase, target.flashMode));
+        ok = PictureMatches(pimage_.Block(), in.pPicture);
     }
     if (!ok) return false;
     if (in.LocationX != 0 || in.Locationy != 0) {

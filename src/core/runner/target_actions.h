@@ -2,6 +2,7 @@
 // Executing one Instruction against a target window: recognise, click, type.
 #include "core/runner/instruction_executor.h"
 #include "core/runner/key_sender.h"
+#include "core/runner/picture_buffer.h"
 #include "core/runner/recognition.h"
 #include "platform/keyboard_input.h"
 #include "platform/window_capture.h"
@@ -22,21 +23,17 @@ void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point);
 
 class TargetActions : public InstructionExecutor {
 public:
-    TargetActions(WindowCapture& capture, KeyboardInput& input, KeySender& keys)
-        : capture_(capture), input_(input), keys_(keys) {}
+    // Every block the runner captures goes into `pimage`.
+    TargetActions(WindowCapture& capture, KeyboardInput& input, KeySender& keys, PictureBuffer& pimage)
+        : capture_(capture), input_(input), keys_(keys), pimage_(pimage) {}
 
     bool ExecuteInstruction(const Instruction& instruction, const ExecutionTarget& target) override;
-
-    // The block captured last (by the runner or a pick), shown as Pimage.
-    const Picture& LastBlock() const { return lastBlock_; }
-    std::uint64_t BlockSerial() const { return blockSerial_; }
 
 private:
     WindowCapture& capture_;
     KeyboardInput& input_;
     KeySender& keys_;
-    Picture lastBlock_{kBlockSide, kBlockSide, 0x80FF80};
-    std::uint64_t blockSerial_ = 0;
+    PictureBuffer& pimage_;
 };
 
 }  // namespace tavo

@@ -14,4 +14,6 @@ std::int64_t Win32Clock::MonotonicMilliseconds() {
     return static_cast<std::int64_t>(GetTickCount64());
 }
 
+void Win32Clock::Sleep(int ms) { ::Sleep(static_cast<DWORD>(ms > 0 ? ms : 0)); }
+
 }  // namespace tavo

@@ -7,6 +7,7 @@ class Win32Clock final : public Clock {
 public:
     LocalDateTime Now() override;
     std::int64_t MonotonicMilliseconds() override;
+    void Sleep(int ms) override;
 };
 
 }  // namespace tavo

@@ -70,4 +70,12 @@ bool Win32WindowQueries::IsOwnWindow(WindowHandle window) {
     return process == GetCurrentProcessId();
 }
 
+ScreenPoint Win32WindowQueries::ScreenToClient(WindowHandle window, ScreenPoint point) {
+    POINT p{point.x, point.y};
+    ::ScreenToClient(ToHwnd(window), &p);
+    return {p.x, p.y};
+}
+
+void Win32WindowQueries::MovePointer(ScreenPoint point) { SetCursorPos(point.x, point.y); }
+
 }  // namespace tavo

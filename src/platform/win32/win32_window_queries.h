@@ -17,6 +17,8 @@ public:
     std::string WindowText(WindowHandle window) override;
     ScreenSize PrimaryScreenSize() override;
     bool IsOwnWindow(WindowHandle window) override;
+    ScreenPoint ScreenToClient(WindowHandle window, ScreenPoint point) override;
+    void MovePointer(ScreenPoint point) override;
 };
 
 }  // namespace tavo

@@ -22,6 +22,7 @@ public:
 
     LocalDateTime Now() override { return now; }
     std::int64_t MonotonicMilliseconds() override { return monotonicMs; }
+    void Sleep(int ms) override { monotonicMs += ms; }
     void AdvanceMs(std::int64_t ms) { monotonicMs += ms; }
 };
 

@@ -56,6 +56,13 @@ public:
     std::string WindowText(WindowHandle w) override { return Find(w).text; }
     ScreenSize PrimaryScreenSize() override { return screen; }
     bool IsOwnWindow(WindowHandle w) override { return Find(w).own; }
+    ScreenPoint ScreenToClient(WindowHandle w, ScreenPoint p) override {
+        const ScreenRect r = Find(w).rect;  // the client area is the whole window here
+        return {p.x - r.left, p.y - r.top};
+    }
+    void MovePointer(ScreenPoint p) override { pointerMoves.push_back(p); }
+
+    std::vector<ScreenPoint> pointerMoves;
 
     std::vector<WindowHandle> stacking;
 

@@ -1,0 +1,16 @@
+#pragma once
+// A window whose drawing is a given picture; the screen shows another.
+#include "platform/window_capture.h"
+
+namespace tavo::testing {
+
+class FakeCapture : public WindowCapture {
+public:
+    Picture printed, screen;
+    int prints = 0, screenCopies = 0;
+    ClientSize ClientArea(WindowHandle) override { return {printed.width, printed.height}; }
+    Picture PrintClient(WindowHandle) override { return ++prints, printed; }
+    Picture CopyClientFromScreen(WindowHandle) override { return ++screenCopies, screen; }
+};
+
+}  // namespace tavo::testing

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "core/capture/picking.h"
+#include "core/runner/recognition.h"
+#include "core/runner/target_actions.h"
+#include "editor_fixture.h"
+#include "fakes/fake_capture.h"
+#include "fakes/fake_windows.h"
+
+namespace tavo {
+namespace {
+
+constexpr WindowHandle kTarget = 7;
+constexpr ScreenPoint kOrigin{1000, 200};  // the target's client area starts here
+const std::string kPattern = "000111000111000111000111000111000111";
+
+class PickingTest : public testing::EditorTest {
+protected:
+    PickingTest() {
+        Build({{"L1", ""}, {"L2", ""}, {"L3", "L2"}}, "L2");
+        windows.Add(kTarget, kOrigin.x, kOrigin.y, 800, 600);
+        windows.Add(9, 0, 0, 400, 300);  // another window
+        host.first = kTarget;
+        capture.printed = Picture(800, 600, 0x808080);
+        fields.ShowEditorPanel(true);
+    }
+    // The pattern's 12 × 12 block centred on client point (x, y): sample (2i, 2j) dark
+    // where the pattern has "0" at i * 6 + j.
+    void PaintPattern(int x, int y) {
+        for (int i = 0; i < 6; ++i)
+            for (int j = 0; j < 6; ++j)
+                capture.printed.Set(x - 6 + 2 * i, y - 6 + 2 * j,
+                                    kPattern[static_cast<std::size_t>(i * 6 + j)] == '0' ? 0x0A0A0A : 0xC8C8C8);
+    }
+    static ScreenPoint At(int x, int y) { return {kOrigin.x + x, kOrigin.y + y}; }
+    Instruction Stored() const {
+        Instruction in;
+        ParseTag(in, script.CurrentNode()->tag, script.CurrentNode()->caption);
+        return in;
+    }
+
+    testing::FakeWindows windows;
+    testing::FakeCapture capture;
+    testing::FakeClock clock;
+    testing::FakePump pump;
+    PictureBuffer pimage;
+    Picking picking{script, fields, host, {windows, capture, clock, pump, pimage}};
+};
+
+TEST(SavedTop, HidesAboveAndBringsBackAWindowALostReleaseLeftHidden) {
+    SavedTop top;
+    EXPECT_EQ(top.Hide(100, 500), -500);
+    EXPECT_EQ(top.Saved(), 100);
+    EXPECT_EQ(top.Hide(-500, 500), 100);  // still hidden: put back, not hidden further
+    EXPECT_EQ(top.Saved(), 100);
+}
+
+TEST_F(PickingTest, AClickPickStoresThePointUnderItsOrientationOnlyInTheFirstWindow) {
+    script.Current().LocationBase = kBottomRight;
+    EXPECT_EQ(picking.BeginPointPick(PickerKind::Click, 40, 520), -520);
+    EXPECT_EQ(picking.FinishPointPick(PickerKind::Click, At(100, 50)), 40);
+    EXPECT_EQ(Stored().LocationX, 701);
+    EXPECT_EQ(Stored().Locationy, 551);
+    EXPECT_EQ(fields.View().comm4Image, kImageClickPickerSet);
+
+    script.SetModified(false);
+    picking.BeginPointPick(PickerKind::Click, 40, 520);
+    picking.FinishPointPick(PickerKind::Click, {10, 10});  // over the other window
+    EXPECT_EQ(Stored().LocationX, 701);
+    EXPECT_FALSE(script.Modified());
+}
+
+TEST_F(PickingTest, ARecognitionPickTakesThePictureWithThePointerAside) {
+    script.Current().pLocationBase = kTopRight;
+    PaintPattern(100, 50);
+    picking.BeginPointPick(PickerKind::Recognition, 40, 520);
+    EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
+    picking.FinishPointPick(PickerKind::Recognition, At(100, 50));
+    const Instruction in = Stored();
+    EXPECT_EQ(in.pPicture, kPattern);
+    EXPECT_EQ(in.pLocationX, 701);
+    EXPECT_EQ(in.pLocationy, 50);
+    EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPickerSet);
+    EXPECT_EQ(windows.pointerMoves, (std::vector<ScreenPoint>{kPointerAside, At(100, 50)}));
+    EXPECT_EQ(pump.calls, 1);
+    EXPECT_EQ(Fingerprint(pimage.Block()), kPattern);  // what Pimage shows
+    // The runner finds the same picture at the stored point.
+    const ClientPoint offset = BlockOffset(kTopRight);
+    EXPECT_TRUE(PictureMatches(CaptureBlock(capture, kTarget, in.pLocationX - offset.x, in.pLocationy - offset.y,
+                                            kBlockSide, kBlockSide, kTopRight, true),
+                               in.pPicture));
+}
+
+TEST_F(PickingTest, AFlatPictureIsRefusedAndTheResetPointStillStored) {
+    script.Current().pLocationX = 5;
+    script.Current().pPicture = kPattern;
+    picking.BeginPointPick(PickerKind::Recognition, 40, 520);
+    picking.FinishPointPick(PickerKind::Recognition, At(300, 300));
+    const Instruction in = Stored();
+    EXPECT_EQ(in.pLocationX, 0);
+    EXPECT_TRUE(IsBlank(in.pPicture));
+    EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
+}
+
+TEST_F(PickingTest, AJumpDroppedOnANodeSetsItAndBesideTheTreeClearsIt) {
+    picking.BeginJumpPick();
+    EXPECT_EQ(fields.View().top, -kPictHeight);
+    picking.FinishJumpPick(PickerKind::SuccessJump, "L1");
+    EXPECT_EQ(fields.View().top, 0);
+    EXPECT_EQ(KeyOf(Stored().pYesNext), "L1");
+    EXPECT_EQ(fields.View().Text2, "CaptionL1");
+    EXPECT_EQ(script.CurrentNode()->icon, kIconWithJump);
+
+    picking.FinishJumpPick(PickerKind::FailureJump, "L1");
+    picking.FinishJumpPick(PickerKind::SuccessJump, "L2");  // on itself: cleared, the other stays
+    EXPECT_EQ(KeyOf(Stored().pYesNext), "");
+    EXPECT_EQ(fields.View().Text2, "");
+    EXPECT_EQ(script.CurrentNode()->icon, kIconWithJump);
+    picking.FinishJumpPick(PickerKind::FailureJump, std::nullopt);
+    EXPECT_EQ(script.CurrentNode()->icon, kIconWithChildren);  // L2 has a child
+}
+
+TEST_F(PickingTest, AnotherPadSquareDiscardsThePointAndTheSameOneNothing) {
+    script.Current().LocationX = 3;
+    script.SetModified(false);
+    picking.SelectOrientation(PadKind::Click, 0);  // already chosen
+    picking.SelectOrientation(PadKind::Click, 5);  // the pad's background
+    EXPECT_FALSE(script.Modified());
+    picking.SelectOrientation(PadKind::Recognition, 4);
+    EXPECT_EQ(Stored().pLocationBase, 4);
+    EXPECT_EQ(fields.View().pweiSquare, 4);
+    picking.SelectOrientation(PadKind::Click, 2);
+    EXPECT_EQ(Stored().LocationBase, 2);
+    EXPECT_EQ(Stored().LocationX, 0);
+    EXPECT_EQ(fields.View().comm4Image, kImageClickPicker);
+}
+
+}  // namespace
+}  // namespace tavo
