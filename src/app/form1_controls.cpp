@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/banner.h"
 #include "app/control_ids.h"
 #include "app/fram_panel.h"
 #include "app/key_board_control.h"
@@ -51,8 +52,9 @@ bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, PictP
                           ES_AUTOVSCROLL,
                       WS_EX_CLIENTEDGE);
     if (c.journal) SendMessageW(c.journal, EM_SETLIMITTEXT, 0, 0);  // the log is never trimmed
+    c.label4 = CreateBanner(parent, instance, IDC_LABEL4);
     return c.toolbar1 && c.pimage && c.label1 && c.infoTree && c.journal && c.pict2 &&
-           c.labKeyCaption && c.labKey && c.root;
+           c.labKeyCaption && c.labKey && c.root && c.label4;
 }
 
 }  // namespace tavo

@@ -21,6 +21,7 @@ struct Form1Controls {
     HWND root = nullptr;      // "<": new Instructions go to the top level
     HWND labKeyCaption = nullptr;  // "父指令:"
     HWND labKey = nullptr;    // where the next new Instruction goes
+    HWND label4 = nullptr;    // the banner line at the bottom (banner.h)
 };
 
 // Creates the controls unplaced, the settings panel among them; false when one of them

@@ -20,6 +20,8 @@ constexpr TwipsRect kRoot{9525, 60, 300, 330};
 constexpr TwipsRect kInfoTree{0, 450, 6720, 7020};
 constexpr TwipsRect kPict2{6675, 480, 150, 7020};
 constexpr TwipsRect kJournal{6735, 450, 3150, 7020};
+// The banner line in the band below the tree and the log.
+constexpr TwipsRect kLabel4{0, 7500, kClientWidth, 270};
 // Over the tree, near its top-left corner.
 constexpr TwipsRect kFram{120, 600, 6000, 3600};
 
@@ -43,6 +45,7 @@ void LayOutControls(const Form1Controls& c, UINT dpi) {
     Place(c.journal, kJournal, dpi);
     Place(c.pict2, kPict2, dpi);
     Place(c.fram, kFram, dpi);
+    Place(c.label4, kLabel4, dpi);
     KeepLogTextClearOfBar(c.journal, dpi);
 }
 

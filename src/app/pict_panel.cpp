@@ -1,6 +1,7 @@
 #include "app/pict_panel.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <optional>
@@ -185,6 +186,8 @@ bool PictPanel::CreateControls(HINSTANCE instance) {
 
 bool PictPanel::Subclass() {
     const auto self = reinterpret_cast<DWORD_PTR>(this);
+    for (HWND picker : {c_.comm2, c_.comm4, c_.commT1, c_.commT2})
+        if (!SetWindowSubclass(picker, PickerProc, kSubclassId, self)) return false;
     return SetWindowSubclass(c_.lChar, LCharProc, kSubclassId, self) &&
            SetWindowSubclass(c_.clear, HoldProc, kSubclassId, self) &&
            SetWindowSubclass(c_.delOrder, HoldProc, kSubclassId, self);
@@ -296,6 +299,16 @@ LRESULT PictPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             return OnCtlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_MOUSEMOVE:
+            HoverPad({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_LBUTTONDOWN:
+            ClickPad({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_TIMER:
+            if (wParam == kPadHoverTimer) PollPadHover();
+            if (wParam == kPickerPollTimer) PollPicker();
+            return 0;
         case WM_NCDESTROY: {
             // The children are gone, and with them the last use of the images.
             images_ = ButtonImages();

@@ -4,7 +4,9 @@
 // reports the user's actions; the rules that answer them are the core's.
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "app/button_images.h"
 #include "app/tooltips.h"
@@ -62,6 +64,9 @@ public:
     // (shown, it lies above the other children of the main window).
     void Render(const EditorPanelView& view);
 
+    // The pad hovered last: 3 the recognition pad, 4 the click pad, 0 before any.
+    int HoverZone() const { return hoverZone_; }
+
 private:
     struct Children {
         HWND lChar = nullptr, lPause = nullptr, lDelay = nullptr, text2 = nullptr,
@@ -77,7 +82,19 @@ private:
                                       UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK HoldProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK PickerProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> OnPickerMessage(HWND button, UINT message, LPARAM lParam);
+    void PressPicker(HWND button);
+    void ReleasePicker(HWND button, POINT screen);
+    void PollPicker();
+    HWND PickerButton(Picker picker) const;
+    std::optional<std::pair<Pad, int>> PadAt(POINT at) const;
+    void HoverPad(POINT at);
+    void ClickPad(POINT at);
+    void PollPadHover();
+    void ShowFrame(Pad pad, bool shown);
     LRESULT OnCtlColor(UINT message, HDC dc, HWND control);
     bool CreateChildren(HINSTANCE instance);
     bool CreateControls(HINSTANCE instance);
@@ -91,6 +108,7 @@ private:
     void OnCommand(int id, int code);
     void Paint();
     void PaintPads(HDC dc);
+    void PaintFrames(HDC dc);
     void SetText(HWND edit, const std::string& text);
     void RenderImages(const EditorPanelView& view);
     void RenderPads(const EditorPanelView& view);
@@ -98,6 +116,8 @@ private:
 
     // The panel's own light blue, a shade deeper than the pads' background.
     static constexpr COLORREF kColour = RGB(214, 228, 245);
+    static constexpr UINT_PTR kPadHoverTimer = 1;
+    static constexpr UINT_PTR kPickerPollTimer = 2;
 
     PictEvents& events_;
     HWND window_ = nullptr;
@@ -111,6 +131,12 @@ private:
     int weiSquare_ = -1;
     int pweiSquare_ = -1;
     bool rendering_ = false;
+    // The picker held down and the pointer it shows meanwhile.
+    std::optional<Picker> pressedPicker_;
+    UniqueIcon pickerCursor_;
+    // The pads' highlight frames (indexed by Pad) and the pad hovered last.
+    bool frameShown_[2] = {};
+    int hoverZone_ = 0;
 };
 
 }  // namespace tavo

@@ -3,10 +3,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/control_ids.h"
 #include "app/twips.h"
+#include "core/capture/hover.h"
 
 namespace tavo {
 namespace {
@@ -58,17 +60,36 @@ constexpr Label kLabels[] = {
 };
 
 // A pad: a background square with five orientation squares, in the order of the
-// orientation codes (centre, top left, top right, bottom left, bottom right).
-struct Pad {
+// orientation codes (centre, top left, top right, bottom left, bottom right), and the
+// frame that lights up around it while the pointer is over it.
+struct PadShape {
     TwipsRect background;
     POINT squares[kOrientationCount];
+    TwipsRect frame;
 };
 
 constexpr int kPadSquare = 120;
 constexpr COLORREF kPadBackground = 0xF0EBDD;
 constexpr COLORREF kPadSquareEdge = RGB(110, 130, 160);
-constexpr Pad kPWei{{165, 120, 360, 360}, {{285, 240}, {180, 135}, {390, 135}, {180, 345}, {390, 345}}};
-constexpr Pad kWei{{1245, 135, 360, 360}, {{1365, 255}, {1260, 150}, {1470, 150}, {1260, 360}, {1470, 360}}};
+constexpr COLORREF kPadFrameColour = 0x0080FF;
+constexpr UINT kPadHoverInterval = 50;  // ms
+// A click on the background square is reported as square 5.
+constexpr int kPadBackgroundSquare = kOrientationCount;
+constexpr PadShape kPWei{{165, 120, 360, 360},
+                         {{285, 240}, {180, 135}, {390, 135}, {180, 345}, {390, 345}},
+                         {150, 105, 390, 390}};
+constexpr PadShape kWei{{1245, 135, 360, 360},
+                        {{1365, 255}, {1260, 150}, {1470, 150}, {1260, 360}, {1470, 360}},
+                        {1230, 120, 390, 390}};
+
+const PadShape& ShapeOf(Pad pad) { return pad == Pad::PWei ? kPWei : kWei; }
+std::size_t IndexOf(Pad pad) { return pad == Pad::PWei ? 0 : 1; }
+constexpr Pad kPads[] = {Pad::PWei, Pad::Wei};
+
+RECT SquareRect(const PadShape& pad, int square, UINT dpi) {
+    const POINT at = pad.squares[square];
+    return ToPixels({at.x, at.y, kPadSquare, kPadSquare}, dpi);
+}
 
 struct Tip {
     int id;
@@ -110,11 +131,10 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-void PaintPad(HDC dc, const Pad& pad, int chosen, UINT dpi) {
+void PaintPad(HDC dc, const PadShape& pad, int chosen, UINT dpi) {
     FillSolid(dc, ToPixels(pad.background, dpi), kPadBackground);
     for (int i = 0; i < kOrientationCount; ++i) {
-        const POINT at = pad.squares[i];
-        const RECT square = ToPixels({at.x, at.y, kPadSquare, kPadSquare}, dpi);
+        const RECT square = SquareRect(pad, i, dpi);
         FillSolid(dc, square, i == chosen ? kPadChosenColour : kPadColour);
         SetDCBrushColor(dc, kPadSquareEdge);
         FrameRect(dc, &square, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -177,12 +197,77 @@ void PictPanel::Paint() {
     GetClientRect(window_, &client);
     FillSolid(dc, client, kColour);
     PaintPads(dc);
+    PaintFrames(dc);
     EndPaint(window_, &ps);
 }
 
 void PictPanel::PaintPads(HDC dc) {
     PaintPad(dc, kPWei, pweiSquare_, dpi_);
     PaintPad(dc, kWei, weiSquare_, dpi_);
+}
+
+// One pixel wide at 96 DPI, wider with the DPI.
+void PictPanel::PaintFrames(HDC dc) {
+    SetDCBrushColor(dc, kPadFrameColour);
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    for (Pad pad : kPads) {
+        if (!frameShown_[IndexOf(pad)]) continue;
+        RECT frame = ToPixels(ShapeOf(pad).frame, dpi_);
+        for (int i = std::max(1, Px(15, dpi_)); i > 0; --i) {
+            FrameRect(dc, &frame, brush);
+            InflateRect(&frame, -1, -1);
+        }
+    }
+}
+
+// Squares first: they lie on the background square.
+std::optional<std::pair<Pad, int>> PictPanel::PadAt(POINT at) const {
+    for (Pad pad : kPads) {
+        const PadShape& shape = ShapeOf(pad);
+        for (int i = 0; i < kOrientationCount; ++i) {
+            const RECT square = SquareRect(shape, i, dpi_);
+            if (PtInRect(&square, at)) return std::pair{pad, i};
+        }
+        const RECT background = ToPixels(shape.background, dpi_);
+        if (PtInRect(&background, at)) return std::pair{pad, kPadBackgroundSquare};
+    }
+    return std::nullopt;
+}
+
+void PictPanel::ClickPad(POINT at) {
+    if (const auto hit = PadAt(at)) events_.PictPadClicked(hit->first, hit->second);
+}
+
+void PictPanel::HoverPad(POINT at) {
+    const auto hit = PadAt(at);
+    if (!hit) return;
+    if (!frameShown_[IndexOf(hit->first)]) {
+        ShowFrame(hit->first, true);
+        SetTimer(window_, kPadHoverTimer, kPadHoverInterval, nullptr);
+    }
+    hoverZone_ = hit->first == Pad::PWei ? 3 : 4;
+}
+
+// Polled rather than told: the pointer may leave the pad straight out of the panel.
+void PictPanel::PollPadHover() {
+    POINT at{};
+    GetCursorPos(&at);
+    ScreenToClient(window_, &at);
+    const int dpi = static_cast<int>(dpi_);
+    const int x = MulDiv(at.x, 1440, dpi);
+    const int y = MulDiv(at.y, 1440, dpi);
+    for (Pad pad : kPads) {
+        const TwipsRect& f = ShapeOf(pad).frame;
+        if (frameShown_[IndexOf(pad)] && PointerLeftFrame(f.left, f.top, f.width, f.height, x, y))
+            ShowFrame(pad, false);
+    }
+    if (!frameShown_[0] && !frameShown_[1]) KillTimer(window_, kPadHoverTimer);
+}
+
+void PictPanel::ShowFrame(Pad pad, bool shown) {
+    frameShown_[IndexOf(pad)] = shown;
+    const RECT frame = ToPixels(ShapeOf(pad).frame, dpi_);
+    InvalidateRect(window_, &frame, FALSE);
 }
 
 }  // namespace tavo
