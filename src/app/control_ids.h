@@ -7,6 +7,7 @@
 #define TAVO_FRAM_CLASS L"TavoFram"
 #define TAVO_PICT_CLASS L"TavoPict"
 #define TAVO_KEYBOARD_CLASS L"TavoKeyBoard"
+#define TAVO_BANNER_CLASS L"TavoBanner"
 
 // Child controls (dialog control ids of the main window's children).
 #define IDC_INFOTREE 1001
@@ -21,6 +22,7 @@
 #define IDC_LABKEY 1010   // the insertion parent's name, after the label "父指令:"
 #define IDC_LABKEY_CAPTION 1011
 #define IDC_TKEYBOARD 1012
+#define IDC_LABEL4 1013   // the scrolling banner line at the bottom
 
 // Children of the settings panel Fram.
 #define IDC_NAME_TXT 1101
@@ -69,6 +71,7 @@
 
 // Timer ids of the main window.
 #define IDT_TIMER1 1
+#define IDT_ACTIONTIMER 2  // one-shot: the hot key's and the activation's action
 
 // Resources.
 #define IDR_MANIFEST 1

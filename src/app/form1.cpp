@@ -48,7 +48,8 @@ Form1::Form1(HINSTANCE instance, std::optional<std::string> scriptArgument)
       scriptArgument_(std::move(scriptArgument)),
       codePage_(MakeCodePage936()),
       controller_(ControllerServices{windows_, clock_, pump_, messages_, executor_, registry_,
-                                     files_, dialogs_, *codePage_, keys_},
+                                     files_, dialogs_, *codePage_, keys_, capture_,
+                                     pimageBuffer_},
                   Product(), Environment()) {
     pump_.SetBeforePumping([this] { Render(); });
 }
@@ -126,6 +127,10 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate() ? 0 : -1;
         case WM_TIMER:
+            if (wParam == IDT_ACTIONTIMER) {
+                hotKey_.RunPendingAction();
+                return 0;
+            }
             if (wParam != IDT_TIMER1) break;
             controller_.RunTick();
             Render();
@@ -157,7 +162,10 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (OnClose()) DestroyWindow(window_);
             return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
+        case WM_DESTROY:
+            hotKey_.Remove();
+            PostQuitMessage(0);
+            return 0;
         case WM_NCDESTROY: {
             const HWND window = std::exchange(window_, nullptr);
             view_.Detach();
@@ -173,6 +181,8 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Form1::OnCreate() {
+    // Before the controls: their tooltip windows must not exist yet (hot_key_hook.h).
+    hotKey_.Install(window_);
     if (!CreateForm1Controls(window_, instance_, fram_, pict_, keyBoard_, controls_)) return false;
     const UINT dpi = GetDpiForWindow(window_);
     resources_.Apply(controls_, dpi);
@@ -243,7 +253,7 @@ bool Form1::OnClose() {
 
 bool Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.hwndItem != controls_.pimage || !item.hwndItem) return false;
-    PimageView::Draw(item, executor_.LastBlock());
+    PimageView::Draw(item, pimageBuffer_.Block());
     return true;
 }
 
@@ -279,7 +289,7 @@ void Form1::Render() {
         view_.Render(controller_.View(), controller_.Script().Tree());
         if (!view_.TakeRefused()) break;
     }
-    pimage_.Update(executor_.BlockSerial());
+    pimage_.Update(pimageBuffer_.Serial());
 }
 
 }  // namespace tavo

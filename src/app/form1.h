@@ -12,6 +12,7 @@
 
 #include "app/dpi_resources.h"
 #include "app/form1_controls.h"
+#include "app/hot_key_hook.h"
 #include "app/fram_panel.h"
 #include "app/info_tree_input.h"
 #include "app/key_board_control.h"
@@ -121,8 +122,10 @@ private:
     Win32KeyboardInput keyboard_;
     std::unique_ptr<CodePage936> codePage_;
     KeySender keys_{keyboard_, *codePage_};
-    TargetActions executor_{capture_, keyboard_, keys_};
+    PictureBuffer pimageBuffer_;
+    TargetActions executor_{capture_, keyboard_, keys_, pimageBuffer_};
     MainController controller_;
+    HotKeyHook hotKey_{controller_.Slots(), keyboard_};
 };
 
 }  // namespace tavo
