@@ -128,8 +128,10 @@ TEST_F(FileCommandsTest, SaveOfANamedScriptWritesWithoutDialogOrBackup) {
     files.files[std::string(kFolder) + "farm.gmx"] = original;
     controller.Startup();
     controller.Script().SetModified(true);
+    controller.Fields().ShowEditorPanel(true);
     files.log.clear();
     controller.ToolbarClicked(kButtonSave);
+    EXPECT_FALSE(View().pict.shown);  // it would show L1 while L3 is current
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_EQ(files.log, std::vector<std::string>{"replace C:\\Tavo\\farm.gmx"});
     EXPECT_EQ(files.files[std::string(kFolder) + "farm.gmx"], original);

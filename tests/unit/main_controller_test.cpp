@@ -130,6 +130,11 @@ TEST_F(MainControllerTest, NewInstructionsAreGuardedAndClearingReloadsTheOpenPan
     controller.Fields().Comm5Clicked();
     EXPECT_FALSE(View().toolbarEnabled[kButtonRun]);
     EXPECT_EQ(controller.Script().Tree().Find("L1")->caption, "game1");
+
+    controller.Fields().ShowEditorPanel(true);
+    controller.Fields().CharChanged("hi");
+    controller.Choose(Command::CtrlRun);  // the run selects other Instructions
+    EXPECT_FALSE(View().pict.shown);
 }
 
 TEST_F(MainControllerTest, EachHeldWindowGetsAStepWithItsOwnWindowServed) {

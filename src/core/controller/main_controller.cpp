@@ -126,6 +126,8 @@ void MainController::SetRunLocks(bool locked) {
 
 void MainController::StartRun() {
     if (!GuardEmptyInstruction()) return;
+    // The run selects Instruction after Instruction; the panel would go on showing one.
+    if (fields_.Shown()) fields_.ShowEditorPanel(false);
     vm_.toolbarEnabled[kButtonStop] = true;
     vm_.toolbarEnabled[kButtonRun] = false;
     RefreshRunButtons();

@@ -43,6 +43,9 @@ void MainController::FinishLoad() {
 // The old file is replaced only by a complete new one: an empty Instruction, too many
 // Instructions or a failed write leave it as it was, and the Script stays modified.
 bool MainController::WriteScriptFile(const std::string& path) {
+    // A save leaves another Instruction current; an open panel would edit that one while
+    // showing the old.
+    if (fields_.Shown()) fields_.ShowEditorPanel(false);
     const SavePlan plan = PlanSave(script_.Tree());
     if (plan.check == SaveCheck::EmptyInstruction) {
         script_.SelectInstruction(plan.emptyNode);
