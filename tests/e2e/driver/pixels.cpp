@@ -1,7 +1,10 @@
 #include "driver/pixels.h"
 
 #include <cmath>
+#include <cstring>
 #include <vector>
+
+#include "driver/paths.h"
 
 namespace e2e {
 
@@ -75,6 +78,37 @@ int CountScreenPixels(HWND window, COLORREF colour) {
     int count = 0;
     for (DWORD pixel : bits) count += (pixel & 0xFFFFFF) == wanted;
     return count;
+}
+
+bool SaveClientShot(HWND window, const std::wstring& path) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const LONG width = client.right, height = client.bottom;
+    const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD size = row * static_cast<DWORD>(height);
+    if (width <= 0 || height <= 0) return false;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+    std::string file(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size, '\0');
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, old);
+    const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height),
+                               file.data() + file.size() - size, &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (rows != height) return false;
+    const BITMAPFILEHEADER head{0x4D42, static_cast<DWORD>(file.size()), 0, 0,
+                                static_cast<DWORD>(file.size() - size)};
+    std::memcpy(file.data(), &head, sizeof head);
+    std::memcpy(file.data() + sizeof head, &info.bmiHeader, sizeof info.bmiHeader);
+    return WriteWholeFile(path, file);
 }
 
 }  // namespace e2e

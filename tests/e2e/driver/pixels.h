@@ -21,4 +21,8 @@ COLORREF ScreenPixel(HWND window, POINT clientPoint);
 // must be uncovered; a child control of another process reads nothing through its own DC).
 int CountScreenPixels(HWND window, COLORREF colour);
 
+// The window's client area as the screen shows it, written as a 24-bit BMP (rows bottom
+// up); false when it cannot be read or written.
+bool SaveClientShot(HWND window, const std::wstring& path);
+
 }  // namespace e2e

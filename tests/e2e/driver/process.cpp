@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "driver/paths.h"
 #include "driver/text.h"
 
 namespace e2e {
@@ -25,24 +26,30 @@ std::wstring QuoteArgument(const std::wstring& arg) {
     return out + L"\"";
 }
 
-Process Process::Launch(const std::wstring& exe, const std::vector<std::wstring>& args, const std::wstring& workDir) {
+Process Process::Launch(const std::wstring& exe, const std::vector<std::wstring>& args, const std::wstring& workDir,
+                        HANDLE output) {
     std::wstring tail;
     for (const std::wstring& a : args) tail += (tail.empty() ? L"" : L" ") + QuoteArgument(a);
-    return LaunchWithTail(exe, tail, workDir);
+    return LaunchWithTail(exe, tail, workDir, output);
 }
 
-Process Process::LaunchWithTail(const std::wstring& exe, const std::wstring& tail, const std::wstring& workDir) {
+Process Process::LaunchWithTail(const std::wstring& exe, const std::wstring& tail, const std::wstring& workDir,
+                               HANDLE output) {
     std::wstring commandLine = QuoteArgument(exe);
     if (!tail.empty()) commandLine += L" " + tail;
     STARTUPINFOW si{};
     si.cb = sizeof si;
+    if (output) {
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = si.hStdError = output;
+    }
     PROCESS_INFORMATION pi{};
     // Wine now and then refuses a just-copied exe with an internal error (1359); the
     // same start a moment later succeeds.
     constexpr int kTries = 3;
     bool started = false;
     for (int attempt = 1; attempt <= kTries && !started; ++attempt) {
-        started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr,
                                  workDir.empty() ? nullptr : workDir.c_str(), &si, &pi) != FALSE;
         if (!started && GetLastError() != ERROR_INTERNAL_ERROR) break;
         if (!started && attempt < kTries) Sleep(200);
@@ -95,6 +102,23 @@ void Process::Terminate() {
     if (!Running()) return;
     TerminateProcess(handle_, 1);
     WaitForExit(5000);
+}
+
+std::optional<ConsoleRun> RunConsole(const std::wstring& exe, const std::vector<std::wstring>& args, DWORD timeoutMs) {
+    const std::wstring path = FreshWorkFile(L"console", L".txt");
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<ConsoleRun> run;
+    try {
+        Process p = Process::Launch(exe, args, L"", file);
+        if (p.WaitForExit(timeoutMs)) run = ConsoleRun{p.ExitCode(), {}};
+    } catch (const std::runtime_error&) {
+    }
+    CloseHandle(file);
+    if (run) run->output = ReadWholeFile(path);
+    return run;
 }
 
 }  // namespace e2e

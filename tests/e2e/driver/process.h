@@ -3,6 +3,7 @@
 // the destructor ends a program still running: a failed test leaves nothing behind.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,13 @@ public:
     Process& operator=(Process&& other) noexcept;
     ~Process();
 
-    // Throws std::runtime_error when the program cannot be started.
+    // Throws std::runtime_error when the program cannot be started. `output`, an
+    // inheritable handle, takes its standard output and errors.
     static Process Launch(const std::wstring& exe, const std::vector<std::wstring>& args,
-                          const std::wstring& workDir = L"");
+                          const std::wstring& workDir = L"", HANDLE output = nullptr);
     // With the text after the program's name exactly as given, quotes and all.
-    static Process LaunchWithTail(const std::wstring& exe, const std::wstring& tail, const std::wstring& workDir = L"");
+    static Process LaunchWithTail(const std::wstring& exe, const std::wstring& tail, const std::wstring& workDir = L"",
+                                  HANDLE output = nullptr);
 
     bool Started() const { return handle_ != nullptr; }
     bool Running() const;
@@ -37,6 +40,15 @@ private:
     HANDLE handle_ = nullptr;
     DWORD id_ = 0;
 };
+
+// Runs a console program to its end with its standard output going to a file of the
+// work folder; nullopt when it cannot start or does not end in time.
+struct ConsoleRun {
+    DWORD exitCode = 0;
+    std::string output;
+};
+std::optional<ConsoleRun> RunConsole(const std::wstring& exe, const std::vector<std::wstring>& args,
+                                     DWORD timeoutMs = 20000);
 
 // One argument quoted for CreateProcess' command line (the MSVC runtime's rules).
 std::wstring QuoteArgument(const std::wstring& arg);

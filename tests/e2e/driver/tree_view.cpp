@@ -126,6 +126,20 @@ std::optional<POINT> LabelCentre(HWND tree, HTREEITEM item) {
     return centre;
 }
 
+std::optional<int> ItemImage(HWND tree, HTREEITEM item) {
+    RemoteBuffer buffer(tree, sizeof(TVITEMW));
+    TVITEMW record{};
+    record.mask = TVIF_IMAGE | TVIF_HANDLE;
+    record.hItem = item;
+    DWORD_PTR ok = 0;
+    if (!item || !buffer.Write(&record, sizeof record) ||
+        !SendMessageTimeoutW(tree, TVM_GETITEMW, 0, buffer.Address(), SMTO_ABORTIFHUNG, kTimeoutMs, &ok) || !ok ||
+        !buffer.Read(&record, sizeof record)) {
+        return std::nullopt;
+    }
+    return record.iImage;
+}
+
 std::optional<std::wstring> SelectedItemText(HWND tree) {
     HTREEITEM selected = NextItem(tree, nullptr, TVGN_CARET);
     if (!selected) return std::nullopt;

@@ -29,6 +29,8 @@ HTREEITEM FindItem(HWND tree, const std::wstring& text);
 // The centre of the item's label on the screen (TVM_GETITEMRECT); nullopt when the
 // item does not show.
 std::optional<POINT> LabelCentre(HWND tree, HTREEITEM item);
+// The item's image index in the tree's image list (TVIF_IMAGE); nullopt when unread.
+std::optional<int> ItemImage(HWND tree, HTREEITEM item);
 // The selected item's text; nullopt when none is selected.
 std::optional<std::wstring> SelectedItemText(HWND tree);
 

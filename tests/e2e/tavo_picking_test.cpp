@@ -1,0 +1,329 @@
+// Picking instead of typing, with real pointer input: the click and recognition pickers
+// carried from the editor panel to the practice target, the orientation pads, and the
+// jump pickers dropped on the tree. What was picked is read back from the saved Script,
+// the tree and the panel's boxes; a recognised picture is then found again by a run.
+#include "core/editor/editor_panel_view.h"
+#include "documented_pictures.h"
+#include "driver/pixels.h"
+#include "driver/practice.h"
+#include "driver/practice_log.h"
+#include "driver/process.h"
+#include "driver/user_input.h"
+#include "tavo_fixture.h"
+#include "tavo_script_fixture.h"
+
+namespace e2e {
+namespace {
+
+// Keyword "practice" (in the target's title), one window, other windows: the recognition
+// picker then takes its block from the screen copy, as a run does.
+constexpr wchar_t kHeader[] = L"practice|400|300|1|1|";
+constexpr POINT kClickAt{650, 100};  // target client points: background, away from the status line
+constexpr POINT kFlat{40, 250};
+const DocumentedGrid& kCross = kGrids[2];
+
+// Orientation squares (top left) in twips of the panel, in the order of the codes.
+constexpr int kSquareSide = 120;
+constexpr POINT kPWeiSquares[] = {{285, 240}, {180, 135}, {390, 135}, {180, 345}, {390, 345}};
+constexpr POINT kWeiSquares[] = {{1365, 255}, {1260, 150}, {1470, 150}, {1260, 360}, {1470, 360}};
+
+// Image list indexes of the tree's icons 2 (with children) and 12 (with a jump).
+constexpr int kParentIcon = 1, kJumpIcon = 2;
+
+std::int16_t Int16(LONG v) { return static_cast<std::int16_t>(v); }
+
+// A client point as stored under an orientation, measured on the client size plus one:
+// from its centre, or from the corner the code names.
+POINT Stored(POINT p, int code, const RECT& client) {
+    const LONG w = client.right + 1, h = client.bottom + 1;
+    return {code == 0 ? p.x - w / 2 : (code == 2 || code == 4) ? w - p.x : p.x,
+            code == 0 ? p.y - h / 2 : (code == 3 || code == 4) ? h - p.y : p.y};
+}
+
+POINT Centre(HWND window) {
+    const RECT r = WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+COLORREF ScreenColour(POINT at) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+// The numbers, jumps and picture of a saved record, for failure messages.
+std::string Fields(const std::string& record) {
+    if (record.size() != 142) return "<no record>";
+    const char* names[] = {"LocationX", "Locationy", "pLocationX", "pLocationy", "LocationBase", "pLocationBase"};
+    std::string text;
+    for (size_t i = 0; i < std::size(names); ++i) {
+        const auto v = static_cast<std::int16_t>(static_cast<unsigned char>(record[2 * i]) |
+                                                 static_cast<unsigned char>(record[2 * i + 1]) << 8);
+        text += std::string(names[i]) + "=" + std::to_string(v) + " ";
+    }
+    return text + "pYesNext='" + record.substr(16, 5) + "' pNotNext='" + record.substr(21, 5) + "' pPicture='" +
+           record.substr(106) + "'";
+}
+
+// What `tavo-cli fingerprint` reports for the block around a point of a BMP.
+std::string CliFingerprint(const std::wstring& bmp, POINT at) {
+    const auto run = RunConsole(TavoCliExePath(), {L"fingerprint", bmp, std::to_wstring(at.x), std::to_wstring(at.y)});
+    if (!run) return "<tavo-cli did not finish>";
+    for (const std::string& line : SplitLines(run->output))
+        if (line.rfind("fingerprint: ", 0) == 0) return line.substr(13);
+    return "<no fingerprint line in: " + run->output + ">";
+}
+
+class TavoPicking : public TavoScriptTest {
+protected:
+    void SetUp() override {
+        TavoScriptTest::SetUp();
+        TargetSetup setup;  // right of Tavo's window, over the screen centre
+        setup.x = 700;
+        setup.y = 240;
+        target.Start(setup);
+        GetClientRect(target.Window(), &client);
+    }
+
+    void TearDown() override {
+        target.Kill();
+        TavoScriptTest::TearDown();
+    }
+
+    void StartOn(const std::vector<GmxRecord>& records, const std::vector<TreeItem>& tree) {
+        ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"picking"));
+        script = folder + L"\\pick.gmx";
+        ASSERT_NO_FATAL_FAILURE(PlaceScript(script, GmxImage(kHeader, records)));
+        app.Start(exe, {script});
+        const auto loaded = WaitTree(tree);
+        ASSERT_TRUE(loaded.ok) << Describe(loaded.last);
+        ASSERT_LT(WindowRectOf(app.Main()).right, 700) << "Tavo's window would cover the target";
+        const auto held = PollUntil([&] { return app.Label1Text(); },
+                                    [](const std::wstring& t) { return t == kCountOne; }, kDiscoveryTimeout);
+        ASSERT_TRUE(held.ok) << "Label1 reads " << Narrow(held.last);
+    }
+
+    // A point pick may leave another window in front; a user's click on Tavo comes first.
+    void BringToFront() {
+        SetForegroundWindow(app.Main());
+        const auto front = PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == app.Main(); },
+                                     milliseconds(3000));
+        ASSERT_TRUE(front.ok) << "foreground window stays " << front.last;
+    }
+
+    void ClickAt(POINT at, HWND expected, const std::string& what, Button button = Button::Left) {
+        ASSERT_EQ(WindowFromPoint(at), expected) << what << " is covered at " << at.x << "," << at.y;
+        ASSERT_TRUE(Click(at, button));
+    }
+
+    void OpenEditor(const std::wstring& caption) {
+        ASSERT_NO_FATAL_FAILURE(BringToFront());
+        const auto at = LabelCentre(app.Tree(), FindItem(app.Tree(), caption));
+        ASSERT_TRUE(at) << Narrow(caption) << " does not show in " << Describe(ReadTreeItems(app.Tree()));
+        ASSERT_NO_FATAL_FAILURE(ClickAt(*at, app.Tree(), Narrow(caption), Button::Right));
+        ASSERT_TRUE(WaitShown(app.Control(IDC_PICT), true).ok) << "no editor panel for " << Narrow(caption);
+    }
+
+    void CloseEditor() {
+        ASSERT_NO_FATAL_FAILURE(ClickAt(Centre(app.Control(IDC_COMM5)), app.Control(IDC_COMM5), "确定"));
+        ASSERT_TRUE(WaitShown(app.Control(IDC_PICT), false).ok) << "确定 did not close the editor panel";
+    }
+
+    // Squares are painted on the panel in twips of its width, whatever the DPI.
+    void ChooseSquare(const POINT (&squares)[5], int code) {
+        HWND panel = app.Control(IDC_PICT);
+        const LONG width = WindowRectOf(panel).right - WindowRectOf(panel).left;
+        POINT at{MulDiv(squares[code].x + kSquareSide / 2, width, tavo::kPictWidth),
+                 MulDiv(squares[code].y + kSquareSide / 2, width, tavo::kPictWidth)};
+        ClientToScreen(panel, &at);
+        ASSERT_NO_FATAL_FAILURE(ClickAt(at, panel, "pad square " + std::to_string(code)));
+        const auto red = PollUntil([&] { return ScreenColour(at); }, [](COLORREF c) { return c == RGB(255, 0, 0); },
+                                   milliseconds(3000));
+        EXPECT_TRUE(red.ok) << "square " << code << " shows 0x" << std::hex << red.last << " once chosen";
+    }
+
+    // Pressed on the picker and held; the main window leaves the screen; carried in a
+    // hand's steps to a client point of the target and let go there.
+    void PointPick(int picker, POINT clientPoint) {
+        const LONG home = WindowRectOf(app.Main()).top;
+        const POINT from = Centre(app.Control(picker));
+        ASSERT_EQ(WindowFromPoint(from), app.Control(picker)) << "picker " << picker << " is covered";
+        ASSERT_TRUE(PointTo(from) && PressButton(Button::Left, from));
+        const auto away = PollUntil([&] { return WindowRectOf(app.Main()).top; }, [](LONG top) { return top < 0; },
+                                    milliseconds(3000));
+        ASSERT_TRUE(away.ok) << "the main window stays at top " << away.last;
+        POINT to = clientPoint;
+        ClientToScreen(target.Window(), &to);
+        ASSERT_NO_FATAL_FAILURE(Carry(from, to));
+        ASSERT_EQ(WindowFromPoint(to), target.Window()) << "the target is covered at " << to.x << "," << to.y;
+        ASSERT_TRUE(ReleaseButton(Button::Left, to));
+        const auto back = PollUntil([&] { return WindowRectOf(app.Main()).top; },
+                                    [&](LONG top) { return top == home; }, milliseconds(5000));
+        ASSERT_TRUE(back.ok) << "the main window stays at top " << back.last << ", not " << home;
+    }
+
+    // Pressed on a jump picker; the panel leaves the tree; let go over `over` at `to`.
+    void JumpPick(int picker, POINT to, HWND over) {
+        HWND panel = app.Control(IDC_PICT);
+        const LONG home = WindowRectOf(panel).top;
+        const POINT from = Centre(app.Control(picker));
+        ASSERT_NO_FATAL_FAILURE(BringToFront());
+        ASSERT_EQ(WindowFromPoint(from), app.Control(picker)) << "picker " << picker << " is covered";
+        ASSERT_TRUE(PointTo(from) && PressButton(Button::Left, from));
+        const auto uncovered = PollUntil([&] { return WindowFromPoint(to); }, [&](HWND w) { return w == over; },
+                                         milliseconds(3000));
+        ASSERT_TRUE(uncovered.ok) << "the panel still covers " << to.x << "," << to.y;
+        ASSERT_NO_FATAL_FAILURE(Carry(from, to));
+        ASSERT_TRUE(ReleaseButton(Button::Left, to));
+        const auto back = PollUntil([&] { return WindowRectOf(panel).top; }, [&](LONG top) { return top == home; },
+                                    milliseconds(3000));
+        ASSERT_TRUE(back.ok) << "the panel stays at top " << back.last << ", not " << home;
+    }
+
+    void Carry(POINT from, POINT to) {
+        constexpr int kSteps = 8;
+        for (int i = 1; i <= kSteps; ++i) {
+            Sleep(20);  // the pace of a hand, not a wait for a result
+            ASSERT_TRUE(PointTo({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps}));
+        }
+    }
+
+    // Saved in place from the toolbar; the file's records compared with `expected`.
+    void ExpectSaved(const std::vector<GmxRecord>& expected) {
+        ASSERT_TRUE(WaitSaveEnabled(true).ok) << "nothing to save";
+        ASSERT_TRUE(app.ClickButton(kButtonSave));
+        ASSERT_TRUE(WaitSaveEnabled(false).ok) << "not saved; " << Narrow(MessageText(FindOwnedDialog(app.Main())));
+        const std::string written = ReadWholeFile(script), wanted = GmxImage(kHeader, expected);
+        ASSERT_EQ(written.size(), wanted.size());
+        for (size_t n = 1; n <= expected.size(); ++n) {
+            const std::string record = written.substr(142 * n, 142), want = wanted.substr(142 * n, 142);
+            EXPECT_TRUE(record == want) << "record " << n << "\n  saved:    " << Fields(record)
+                                        << "\n  expected: " << Fields(want);
+        }
+    }
+
+    Polled<std::optional<int>> WaitIcon(const std::wstring& caption, int index) {
+        return PollUntil([&] { return ItemImage(app.Tree(), FindItem(app.Tree(), caption)); },
+                         [&](const std::optional<int>& i) { return i == index; }, milliseconds(3000));
+    }
+
+    Polled<bool> WaitShown(HWND window, bool shown) {
+        return PollUntil([&] { return IsWindowVisible(window) != FALSE; }, [&](bool s) { return s == shown; },
+                         milliseconds(3000));
+    }
+
+    PracticeTarget target;
+    RECT client{};
+};
+
+TEST_F(TavoPicking, ClickPointIsStoredUnderEachOrientationChosenOnThePad) {
+    std::vector<GmxRecord> records;
+    std::vector<TreeItem> tree;
+    for (int code = 0; code < 5; ++code) {
+        // Another orientation to begin with, so that only the pad's click gives this one.
+        records.push_back({.LocationBase = Int16((code + 1) % 5), .NodeKey = L"L" + std::to_wstring(code + 1),
+                           .NodeText = L"click" + std::to_wstring(code)});
+        tree.push_back({0, records.back().NodeText});
+    }
+    ASSERT_NO_FATAL_FAILURE(StartOn(records, tree));
+
+    for (int code = 0; code < 5; ++code) {
+        SCOPED_TRACE("orientation " + std::to_string(code));
+        ASSERT_NO_FATAL_FAILURE(OpenEditor(records[code].NodeText));
+        ASSERT_NO_FATAL_FAILURE(ChooseSquare(kWeiSquares, code));
+        ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM4, kClickAt));
+        ASSERT_NO_FATAL_FAILURE(CloseEditor());
+        const POINT stored = Stored(kClickAt, code, client);
+        records[code].LocationX = Int16(stored.x);
+        records[code].Locationy = Int16(stored.y);
+        records[code].LocationBase = Int16(code);
+    }
+    ExpectSaved(records);
+}
+
+TEST_F(TavoPicking, RecognitionPickTakesThePictureARunFindsAgainAndRefusesAFlatPlace) {
+    // The second holds an earlier picture, which a refused pick must not leave behind.
+    std::vector<GmxRecord> records = {{.pPause = 30, .NodeKey = L"L1", .NodeText = L"识别", .pChar = L"ok"},
+                                      {.pLocationX = 100, .pLocationy = 100, .pLocationBase = 1, .NodeKey = L"L2",
+                                       .NodeText = L"平地", .pChar = L"x", .pPicture = Widen(kGrids[0].fingerprint)}};
+    ASSERT_NO_FATAL_FAILURE(StartOn(records, {{0, L"识别"}, {0, L"平地"}}));
+
+    // What recognition should see there, taken from the screen while nothing covers it.
+    const std::wstring shot = FreshWorkFile(L"target", L".bmp");
+    ASSERT_TRUE(SaveClientShot(target.Window(), shot));
+    const std::string expected = CliFingerprint(shot, kCross.centre);
+    ASSERT_EQ(expected, kCross.fingerprint) << "the screenshot does not show the cross";
+
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"识别"));
+    ASSERT_NO_FATAL_FAILURE(ChooseSquare(kPWeiSquares, 4));
+    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM2, kCross.centre));
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"平地"));
+    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM2, kFlat));
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
+
+    const POINT stored = Stored(kCross.centre, 4, client);
+    records[0].pLocationX = Int16(stored.x);
+    records[0].pLocationy = Int16(stored.y);
+    records[0].pLocationBase = 4;
+    records[0].pPicture = Widen(expected);
+    records[1] = {.pLocationBase = 1, .NodeKey = L"L2", .NodeText = L"平地", .pChar = L"x"};
+    ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));
+
+    // The run finds the cross where it was picked and types the Instruction's text.
+    const size_t before = target.LogLines().size();
+    const auto typed = [&] {
+        const auto lines = target.LogLines();
+        std::string text;
+        for (const LoggedInput& in : PostedInput(ParseInput({lines.begin() + static_cast<long>(before), lines.end()})))
+            if (in.name == "WM_CHAR") text += static_cast<char>(in.wParam);
+        return text;
+    };
+    ASSERT_TRUE(app.ChooseRun()) << "控制(&C) did not open";
+    const auto found = PollUntil(typed, [](const std::string& t) { return t.size() >= 2; }, milliseconds(10000));
+    const bool stopped = PollUntil([&] { return app.Button(kButtonStop).enabled; }, [](bool on) { return on; },
+                                   milliseconds(3000)).ok && app.ClickButton(kButtonStop);
+    EXPECT_EQ(found.last.substr(0, 2), "ok") << "the run typed \"" << found.last << "\"";
+    EXPECT_TRUE(stopped) << "could not stop the run";
+}
+
+TEST_F(TavoPicking, JumpPickerDroppedOnANodeSetsTheJumpAndBesideTheTreeClearsIt) {
+    std::vector<GmxRecord> records = {{.NodeKey = L"L1", .NodeText = L"alpha", .pChar = L"a"},
+                                      {.NodeKey = L"L2", .NodeText = L"beta", .pChar = L"b"},
+                                      {.NodeKey = L"L3", .NodeParent = L"L2", .NodeText = L"child", .pChar = L"c"},
+                                      {.NodeKey = L"L4", .NodeText = L"gamma", .pChar = L"d"}};
+    ASSERT_NO_FATAL_FAILURE(StartOn(records, {{0, L"alpha"}, {0, L"beta"}, {1, L"child"}, {0, L"gamma"}}));
+    const auto alpha = LabelCentre(app.Tree(), FindItem(app.Tree(), L"alpha"));
+    const auto gamma = LabelCentre(app.Tree(), FindItem(app.Tree(), L"gamma"));
+    ASSERT_TRUE(alpha && gamma) << Describe(ReadTreeItems(app.Tree()));
+    const POINT beside = Centre(app.Journal());
+    EXPECT_EQ(WaitIcon(L"beta", kParentIcon).last, kParentIcon) << "beta's image index";
+
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"beta"));
+    ASSERT_NO_FATAL_FAILURE(JumpPick(IDC_COMMT1, *gamma, app.Tree()));
+    EXPECT_TRUE(WaitBox(IDC_TEXT2, L"gamma").ok) << "Text2 reads " << Narrow(app.BoxText(IDC_TEXT2));
+    EXPECT_EQ(WaitIcon(L"beta", kJumpIcon).last, kJumpIcon) << "beta's image index";
+    ASSERT_NO_FATAL_FAILURE(JumpPick(IDC_COMMT2, *alpha, app.Tree()));
+    EXPECT_TRUE(WaitBox(IDC_TEXT3, L"alpha").ok) << "Text3 reads " << Narrow(app.BoxText(IDC_TEXT3));
+    // Closed first: a save leaves the last node current, not the one the panel shows.
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
+    records[1].pYesNext = L"L4";
+    records[1].pNotNext = L"L1";
+    ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));
+
+    // Beside the tree: that jump goes; the icon shows a jump while the other one is set.
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"beta"));
+    ASSERT_NO_FATAL_FAILURE(JumpPick(IDC_COMMT1, beside, app.Journal()));
+    EXPECT_TRUE(WaitBox(IDC_TEXT2, L"").ok) << "Text2 reads " << Narrow(app.BoxText(IDC_TEXT2));
+    EXPECT_EQ(WaitIcon(L"beta", kJumpIcon).last, kJumpIcon) << "beta's image index";
+    ASSERT_NO_FATAL_FAILURE(JumpPick(IDC_COMMT2, beside, app.Journal()));
+    EXPECT_TRUE(WaitBox(IDC_TEXT3, L"").ok) << "Text3 reads " << Narrow(app.BoxText(IDC_TEXT3));
+    EXPECT_EQ(WaitIcon(L"beta", kParentIcon).last, kParentIcon) << "beta's image index";
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
+    records[1].pYesNext = records[1].pNotNext = L"";
+    ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));
+}
+
+}  // namespace
+}  // namespace e2e
