@@ -187,7 +187,7 @@ bool Form1::OnCreate() {
     const UINT dpi = GetDpiForWindow(window_);
     resources_.Apply(controls_, dpi);
     pict_.ApplyDpi(dpi, resources_.Font());
-    LayOutControls(controls_, dpi);
+    LayOutControls(controls_, controller_.View().split, dpi);
     SizeMainWindow(window_, dpi, WorkAreaOrigin());
     messages_.SetOwner(window_);
     dialogs_.SetOwner(window_, instance_);
@@ -214,7 +214,7 @@ void Form1::OnCommand(int id) {
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
     resources_.Apply(controls_, dpi);
     pict_.ApplyDpi(dpi, resources_.Font());
-    LayOutControls(controls_, dpi);
+    LayOutControls(controls_, controller_.View().split, dpi);
     SizeMainWindow(window_, dpi, POINT{suggested.left, suggested.top});
 }
 

@@ -19,6 +19,7 @@
 #include "app/main_view.h"
 #include "app/pict_panel.h"
 #include "app/pimage_view.h"
+#include "app/split_bar.h"
 #include "app/tooltips.h"
 #include "core/controller/main_controller.h"
 #include "core/runner/key_sender.h"
@@ -38,7 +39,8 @@ namespace tavo {
 class Form1 final : private FramEvents,
                     private PictEvents,
                     private KeyBoardEvents,
-                    private TreeInputEvents {
+                    private TreeInputEvents,
+                    private SplitBarEvents {
 public:
     // `scriptArgument`: the Script file named on the command line, if any.
     Form1(HINSTANCE instance, std::optional<std::string> scriptArgument);
@@ -87,6 +89,9 @@ private:
     void PictPickerPressed(Picker picker) override;
     void PictPickerReleased(Picker picker, POINT screen) override;
     void PictPadClicked(Pad pad, int square) override;
+    void SplitPressed(int x) override;
+    void SplitMoved(int x) override;
+    void SplitReleased() override;
     void KeyEvent(const std::string& text) override;
     void EnterFoucs() override {}
     void ExitFoucs() override;
@@ -108,6 +113,7 @@ private:
     MainView view_;
     InfoTreeInput treeInput_{view_.Tree(), *this};
     Tooltips tooltips_;
+    SplitBar splitBar_{*this};
     PimageView pimage_;
     std::vector<std::function<void()>> deferred_;
 

@@ -15,7 +15,9 @@ bool IsIn(HWND window, HWND control) { return window && (window == control || Is
 }  // namespace
 
 bool Form1::CreateEditorControls() {
-    if (!treeInput_.Attach(controls_.infoTree) || !tooltips_.Create(window_, instance_)) return false;
+    if (!treeInput_.Attach(controls_.infoTree) || !splitBar_.Attach(controls_.pict2) ||
+        !tooltips_.Create(window_, instance_))
+        return false;
     tooltips_.SetFont(resources_.Font());
     tooltips_.Add(controls_.labKey, "显示下一个新增指令的父指令");
     tooltips_.Add(controls_.root, "设置父指令为\"Root\"");
@@ -163,5 +165,13 @@ void Form1::ExitFoucs() {
     controller_.Fields().KeyBoardFocusLost();
     Render();
 }
+
+void Form1::SplitPressed(int x) { controller_.Split().Press(x); }
+
+void Form1::SplitMoved(int x) {
+    if (controller_.Split().Move(x)) Render();
+}
+
+void Form1::SplitReleased() { controller_.Split().Release(); }
 
 }  // namespace tavo

@@ -17,36 +17,44 @@ constexpr TwipsRect kLabel1{6345, 0, 1560, 450};
 constexpr TwipsRect kLabKeyCaption{7905, 75, 660, 300};
 constexpr TwipsRect kLabKey{8565, 75, 930, 300};
 constexpr TwipsRect kRoot{9525, 60, 300, 330};
-constexpr TwipsRect kInfoTree{0, 450, 6720, 7020};
-constexpr TwipsRect kPict2{6675, 480, 150, 7020};
-constexpr TwipsRect kJournal{6735, 450, 3150, 7020};
+// The tree, the bar and the log share one band; their lefts and widths are the splitter's.
+constexpr int kSplitTop = 450;
+constexpr int kSplitHeight = 7020;
+constexpr int kBarTop = 480;
+constexpr int kBarWidth = 150;
 // The banner line in the band below the tree and the log.
 constexpr TwipsRect kLabel4{0, 7500, kClientWidth, 270};
 // Over the tree, near its top-left corner.
 constexpr TwipsRect kFram{120, 600, 6000, 3600};
 
 // The bar lies over the log's left edge; keep the first characters clear of it.
-void KeepLogTextClearOfBar(HWND journal, UINT dpi) {
-    const int covered = ToPixels(kPict2, dpi).right - ToPixels(kJournal, dpi).left;
+void KeepLogTextClearOfBar(HWND journal, const TwipsRect& bar, const TwipsRect& log, UINT dpi) {
+    const int covered = ToPixels(bar, dpi).right - ToPixels(log, dpi).left;
     const int margin = std::max(covered, 0) + Px(30, dpi);
     SendMessageW(journal, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(margin, 0));
 }
 
 }  // namespace
 
-void LayOutControls(const Form1Controls& c, UINT dpi) {
+void PlaceSplit(const Form1Controls& c, const SplitLayout& split, UINT dpi) {
+    const TwipsRect bar{split.barLeft, kBarTop, kBarWidth, kSplitHeight};
+    const TwipsRect log{split.logLeft, kSplitTop, split.logWidth, kSplitHeight};
+    Place(c.infoTree, {0, kSplitTop, split.treeWidth, kSplitHeight}, dpi);
+    Place(c.journal, log, dpi);
+    Place(c.pict2, bar, dpi);
+    KeepLogTextClearOfBar(c.journal, bar, log, dpi);
+}
+
+void LayOutControls(const Form1Controls& c, const SplitLayout& split, UINT dpi) {
     Place(c.toolbar1, kToolbar1, dpi);
     Place(c.labKeyCaption, kLabKeyCaption, dpi);
     Place(c.labKey, kLabKey, dpi);
     Place(c.root, kRoot, dpi);
     Place(c.pimage, kPimage, dpi);
     Place(c.label1, kLabel1, dpi);
-    Place(c.infoTree, kInfoTree, dpi);
-    Place(c.journal, kJournal, dpi);
-    Place(c.pict2, kPict2, dpi);
+    PlaceSplit(c, split, dpi);
     Place(c.fram, kFram, dpi);
     Place(c.label4, kLabel4, dpi);
-    KeepLogTextClearOfBar(c.journal, dpi);
 }
 
 void SizeMainWindow(HWND window, UINT dpi, POINT origin) {

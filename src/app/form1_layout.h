@@ -4,11 +4,14 @@
 #include <windows.h>
 
 #include "app/form1_controls.h"
+#include "core/controls/splitter.h"
 
 namespace tavo {
 
-// Places every control for the DPI.
-void LayOutControls(const Form1Controls& controls, UINT dpi);
+// Places every control for the DPI, the tree, the bar and the log as `split` has them.
+void LayOutControls(const Form1Controls& controls, const SplitLayout& split, UINT dpi);
+// Places the tree, the bar and the log.
+void PlaceSplit(const Form1Controls& controls, const SplitLayout& split, UINT dpi);
 
 // Sizes the window so that its client area is the design size at the DPI, with its
 // top-left corner at `origin`.

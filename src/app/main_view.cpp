@@ -2,6 +2,7 @@
 
 #include "app/main_menu.h"
 #include "app/control_ids.h"
+#include "app/form1_layout.h"
 #include "app/toolbar1.h"
 #include "app/twips.h"
 #include "platform/win32/code_page.h"
@@ -39,6 +40,7 @@ void MainView::Render(const MainViewModel& view, const ScriptTree& tree) {
     if (Changed(view, &V::label1))
         SetWindowTextW(controls_.label1, Utf8ToWide(view.label1).c_str());
     if (Changed(view, &V::journalEnabled)) EnableWindow(journal_.Handle(), view.journalEnabled);
+    if (Changed(view, &V::split)) PlaceSplit(controls_, view.split, GetDpiForWindow(window_));
     if (Changed(view, &V::journal)) journal_.Show(view.journal);
     RenderTree(view, tree);
     if (Changed(view, &V::framShown)) fram_->Show(view.framShown);

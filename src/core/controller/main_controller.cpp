@@ -206,6 +206,7 @@ MainViewModel MainController::View() const {
     view.keyBoard = fields_.KeyBoard();
     view.LabKey = editor_.LabKey();
     view.dropHighlightKey = pointer_.DropHighlight();
+    view.split = splitter_.Layout();
     return view;
 }
 

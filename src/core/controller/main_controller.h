@@ -103,6 +103,7 @@ public:
     TreePointer& Pointer() { return pointer_; }
     FieldEditor& Fields() { return fields_; }
     Picking& Picks() { return picking_; }
+    Splitter& Split() { return splitter_; }
 
     ScriptState& Script() { return script_; }
     const ScriptState& Script() const { return script_; }
@@ -160,6 +161,7 @@ private:
     TreeEditor editor_;
     TreePointer pointer_;
     Picking picking_;
+    Splitter splitter_;
     bool inTick_ = false;
     bool tickDeferred_ = false;
 };

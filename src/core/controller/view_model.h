@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/controls/splitter.h"
 #include "core/editor/editor_host.h"
 #include "core/editor/editor_panel_view.h"
 
@@ -48,6 +49,8 @@ struct MainViewModel {
     bool clearEnabled = false;
     bool delOrderEnabled = false;
     bool framShown = false;
+    // Where the border between the tree and the log lies.
+    SplitLayout split;
     // The Instruction editor panel and the on-screen keyboard.
     EditorPanelView pict;
     KeyBoardView keyBoard;

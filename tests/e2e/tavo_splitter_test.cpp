@@ -1,0 +1,81 @@
+// The bar between the tree and the log, dragged with the real pointer: the border
+// follows it, the bar and the log keep their place against the tree, and the tree stops
+// growing once it is past its upper limit.
+#include <cstdlib>
+
+#include "driver/poll.h"
+#include "driver/user_input.h"
+#include "tavo_fixture.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kUpperLimitTwips = 7480;
+
+RECT ClientRectIn(HWND control, HWND parent) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Twips(int pixels, HWND window) { return MulDiv(pixels, 1440, static_cast<int>(GetDpiForWindow(window))); }
+
+class TavoSplitter : public TavoTest {
+protected:
+    HWND Bar() const { return app.Control(IDC_PICT2); }
+    int TreeWidth() const {
+        const RECT r = ClientRectIn(app.Tree(), app.Main());
+        return r.right - r.left;
+    }
+    // Presses on the bar's middle, moves by `dx` in steps of `step` pixels as a hand
+    // does, and lets go.
+    void Drag(int dx, int step) {
+        RECT bar{};
+        GetWindowRect(Bar(), &bar);
+        POINT at{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+        ASSERT_TRUE(PressButton(Button::Left, at));
+        const int n = std::abs(dx) / step;
+        for (int i = 0; i < n; ++i) {
+            at.x += dx > 0 ? step : -step;
+            ASSERT_TRUE(PointTo(at));
+            Sleep(10);  // the pace of a hand, not a wait for a result
+        }
+        ASSERT_TRUE(ReleaseButton(Button::Left, at));
+    }
+};
+
+TEST_F(TavoSplitter, DraggingTheBarMovesTheBorderWithinItsLimits) {
+    SetForegroundWindow(app.Main());
+    const auto laidOut = PollUntil([&] { return TreeWidth(); }, [](int w) { return w > 0; },
+                                   std::chrono::milliseconds(3000));
+    ASSERT_TRUE(laidOut.ok) << "the tree has no width";
+    const int before = laidOut.last;
+    ASSERT_NO_FATAL_FAILURE(Drag(-100, 5));
+    // Within a pixel: the press lands where the pointer is, not where it was asked to be.
+    const auto moved = PollUntil([&] { return TreeWidth(); }, [&](int w) { return std::abs(w - (before - 100)) <= 1; },
+                                 std::chrono::milliseconds(3000));
+    EXPECT_TRUE(moved.ok) << "tree width " << moved.last << ", was " << before;
+    const RECT tree = ClientRectIn(app.Tree(), app.Main());
+    const RECT bar = ClientRectIn(Bar(), app.Main());
+    const RECT log = ClientRectIn(app.Journal(), app.Main());
+    EXPECT_LT(bar.left, tree.right);  // the bar covers the border
+    EXPECT_GT(bar.right, log.left);
+    EXPECT_GE(log.left, tree.right);
+
+    ASSERT_NO_FATAL_FAILURE(Drag(400, 5));
+    const auto past = PollUntil([&] { return Twips(TreeWidth(), app.Main()); },
+                                [](int w) { return w > kUpperLimitTwips; }, std::chrono::milliseconds(3000));
+    EXPECT_TRUE(past.ok) << "the tree did not reach its limit: " << past.last << " twips";
+    // Past the limit a move to the right is refused (how far the last step took it depends
+    // on how many moves the system folded into one).
+    ASSERT_NO_FATAL_FAILURE(Drag(100, 5));
+    const auto held = HoldsFor([&] { return Twips(TreeWidth(), app.Main()); },
+                               [&](int w) { return w == past.last; }, std::chrono::milliseconds(500));
+    EXPECT_TRUE(held.ok) << "the tree grew past its limit: " << held.last << " twips, was " << past.last;
+    const RECT logAfter = ClientRectIn(app.Journal(), app.Main());
+    EXPECT_GT(logAfter.right - logAfter.left, 0);
+}
+
+}  // namespace
+}  // namespace e2e
