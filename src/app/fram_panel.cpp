@@ -3,14 +3,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "app/control_ids.h"
 #include "app/guarded.h"
+#include "app/t_frame.h"
 #include "app/twips.h"
 #include "core/model/gmx_format.h"
 #include "platform/win32/code_page.h"
-#include "platform/win32/gdi_handles.h"
 
 namespace tavo {
 namespace {
@@ -20,7 +19,6 @@ constexpr int kMaxSpinner = -1;
 constexpr UINT_PTR kNameTxtSubclass = 1;
 
 // Positions within the panel, in twips.
-constexpr int kTabHeight = 300;
 constexpr int kRowTop = 600;
 constexpr int kRowStep = 480;
 constexpr TwipsRect kLabelCell{150, 30, 2100, 300};  // top relative to its row
@@ -58,7 +56,22 @@ std::string TextOf(HWND window) {
     return WideToUtf8(text);
 }
 
+// The frame control's style 5 in the panel's colours: the outline blends into the body.
+FrameProperties FramFace() {
+    constexpr auto body = static_cast<FrameColour>(kFramColour);
+    FrameProperties p;
+    ApplyFrameStyle(p, 5, body);
+    p.frameColor = p.fillColor = p.backColor = body;
+    p.textBoxColor = static_cast<FrameColour>(kFramTabColour);
+    p.textColor = kFrameWhite;
+    p.alignment = 0;
+    p.caption = kFramCaption;
+    return p;
+}
+
 }  // namespace
+
+FramPanel::FramPanel(FramEvents& events) : events_(events), face_(FramFace()) {}
 
 bool FramPanel::Create(HWND parent, HINSTANCE instance) {
     WNDCLASSEXW wc{};
@@ -256,39 +269,8 @@ void FramPanel::SetChildFonts(HFONT font) {
 }
 
 void FramPanel::Paint() {
-    PAINTSTRUCT ps{};
-    const HDC dc = BeginPaint(window_, &ps);
-    if (!dc) return;
-    RECT client{};
-    GetClientRect(window_, &client);
-    SetDCBrushColor(dc, kFramColour);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    PaintTab(dc);
-    EndPaint(window_, &ps);
-}
-
-// The orange header tab with the white caption, on an orange line along the top.
-void FramPanel::PaintTab(HDC dc) {
-    const UINT dpi = GetDpiForWindow(window_);
-    const std::wstring caption = Utf8ToWide(kFramCaption);
-    std::optional<SelectionGuard> selectedFont;
-    if (font_) selectedFont.emplace(dc, font_);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    RECT client{};
-    GetClientRect(window_, &client);
-    const int tabHeight = Px(kTabHeight, dpi);
-    const RECT line{0, tabHeight - Px(30, dpi), client.right, tabHeight};
-    const RECT tab{0, 0, extent.cx + Px(60, dpi), tabHeight};
-    SetDCBrushColor(dc, kFramTabColour);
-    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-    FillRect(dc, &line, brush);
-    FillRect(dc, &tab, brush);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    RECT text = tab;
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    PaintFrameWindow(window_, face_, FrameColoursFor(face_, FrameSystemColoursNow(), face_.fillColor),
+                     font_, captionSize_);
 }
 
 }  // namespace tavo

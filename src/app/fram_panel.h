@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/controller/main_controller.h"
+#include "core/controls/frame_properties.h"
 
 namespace tavo {
 
@@ -29,7 +30,7 @@ inline constexpr COLORREF kFramTabColour = 0x0080FF;
 
 class FramPanel {
 public:
-    explicit FramPanel(FramEvents& events) : events_(events) {}
+    explicit FramPanel(FramEvents& events);
     FramPanel(const FramPanel&) = delete;
     FramPanel& operator=(const FramPanel&) = delete;
 
@@ -59,7 +60,6 @@ private:
     void OnCommand(int id, int code);
     void OnScroll(int request);
     void Paint();
-    void PaintTab(HDC dc);
     void SetText(HWND edit, const std::string& text);
 
     FramEvents& events_;
@@ -67,6 +67,8 @@ private:
     Children c_;
     HFONT font_ = nullptr;  // the parent's, not owned
     bool rendering_ = false;
+    FrameProperties face_;  // drawn as the frame control's style 5
+    SIZE captionSize_{};
 };
 
 }  // namespace tavo

@@ -1,0 +1,81 @@
+#pragma once
+// Where the frame control draws: the header tab of style 5, the group box of style 0, the
+// header band of the other styles, the caption shortened to its rectangle, and the
+// control's minimum size. Pixels within the control's client area.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tavo {
+
+struct FramePoint {
+    int x = 0, y = 0;
+    bool operator==(const FramePoint&) const = default;
+};
+
+struct FrameRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const FrameRect&) const = default;
+};
+
+// Layout constants shared by the styles.
+inline constexpr int kFrameSlantMargin = 15;
+inline constexpr int kFrameIconGap = 6;
+inline constexpr int kFrameInnerMargin = 3;
+inline constexpr int kFrameCornerDiameter = 10;
+
+// To the nearest integer, halves to even.
+int FrameNearest(double value);
+
+struct FrameTabGeometry {  // style 5
+    FrameRect body;        // outlined inclusively, as RoundRect takes it
+    int corner = 0;
+    int tabWidth = 0, tabHeight = 0;
+    std::array<FramePoint, 4> tab;  // P0..P3
+    FrameRect caption;
+};
+
+FrameTabGeometry FrameTabLayout(int width, int height, bool rounded, int textWidth,
+                                int textHeight);
+
+struct FrameGroupGeometry {  // style 0
+    FrameRect body;
+    int corner = 0;
+    bool hasCaption = false;
+    FramePoint openFrom, openTo;  // the top border opened behind the caption
+    FrameRect caption;
+};
+
+FrameGroupGeometry FrameGroupLayout(int width, int height, bool rounded,
+                                    std::int32_t alignment, bool hasCaption, int textWidth,
+                                    int textHeight);
+
+struct FrameBandGeometry {  // the other styles: a header band across the top
+    FrameRect body;
+    FrameRect band;
+    int corner = 0;
+    FrameRect caption;
+};
+
+FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandHeight);
+
+// Width of a UTF-8 text in pixels, as the caller's font measures it.
+using FrameMeasure = std::function<int(const std::string&)>;
+
+// The caption as it fits into `available` pixels: whole, or cut and followed by "...",
+// or empty when not one character fits.
+std::string FrameShortenCaption(const std::string& caption, int available,
+                                const FrameMeasure& measure);
+
+struct FrameTwipsSize {
+    int width = 0, height = 0;
+    bool operator==(const FrameTwipsSize&) const = default;
+};
+
+inline constexpr int kFrameMinWidthTwips = 700;
+inline constexpr int kFrameMinHeightTwips = 400;
+
+FrameTwipsSize FrameMinimumSize(FrameTwipsSize size);
+
+}  // namespace tavo

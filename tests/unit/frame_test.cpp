@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "core/controls/frame_geometry.h"
+#include "core/controls/frame_properties.h"
+
+namespace tavo {
+namespace {
+
+struct TabCase {
+    int width, textWidth, textHeight;
+    int c, g, p3x;
+};
+
+class FrameTabTest : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(FrameTabTest, TabWidthHeightAndSlant) {
+    const TabCase& k = GetParam();
+    const FrameTabGeometry t = FrameTabLayout(k.width, 200, true, k.textWidth, k.textHeight);
+    EXPECT_EQ(t.tabWidth, k.c);
+    EXPECT_EQ(t.tabHeight, k.g);
+    EXPECT_EQ(t.tab[0], (FramePoint{0, 0}));
+    EXPECT_EQ(t.tab[1], (FramePoint{0, k.g}));
+    EXPECT_EQ(t.tab[2], (FramePoint{k.c, k.g}));
+    EXPECT_EQ(t.tab[3], (FramePoint{k.p3x, 0}));
+    EXPECT_EQ(t.caption, (FrameRect{8, 0, k.c, k.g + 2}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FrameTabTest,
+    ::testing::Values(TabCase{400, 0, 0, 100, 5, 102},      // empty caption: 100 x 5, 102.5 -> 102
+                      TabCase{150, 120, 12, 124, 17, 132},  // narrowed: 124.5 -> 124, 132.5 -> 132
+                      TabCase{400, 120, 12, 130, 17, 138},  // 138.5 -> 138
+                      TabCase{400, 60, 16, 100, 21, 110},   // 110.5 -> 110
+                      TabCase{400, 95, 14, 105, 19, 114},   // 114.5 -> 114
+                      TabCase{400, 60, 18, 100, 23, 112},   // 111.5 -> 112
+                      TabCase{120, 100, 10, 96, 15, 104}));  // narrowed: 95.5 -> 96, 103.5 -> 104
+
+TEST(FrameTab, BodyAndCorner) {
+    const FrameTabGeometry rounded = FrameTabLayout(300, 200, true, 50, 12);
+    EXPECT_EQ(rounded.body, (FrameRect{0, 0, 299, 199}));
+    EXPECT_EQ(rounded.corner, 10);
+    EXPECT_EQ(FrameTabLayout(300, 200, false, 50, 12).corner, 0);
+}
+
+struct GroupCase {
+    std::int32_t alignment;
+    int width, textWidth;
+    int start;
+};
+
+class FrameGroupTest : public ::testing::TestWithParam<GroupCase> {};
+
+TEST_P(FrameGroupTest, CaptionStartOpeningAndRectangle) {
+    const GroupCase& k = GetParam();
+    const FrameGroupGeometry g = FrameGroupLayout(k.width, 100, true, k.alignment, true,
+                                                  k.textWidth, 13);
+    EXPECT_EQ(g.body, (FrameRect{0, 6, k.width - 1, 99}));  // 6.5 -> 6
+    EXPECT_EQ(g.openFrom, (FramePoint{k.start, 6}));
+    EXPECT_EQ(g.openTo, (FramePoint{k.start + k.textWidth + 6, 6}));
+    EXPECT_EQ(g.caption, (FrameRect{k.start + 3, 0, k.start + k.textWidth + 3, 13}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FrameGroupTest,
+                         ::testing::Values(GroupCase{0, 200, 40, 15}, GroupCase{1, 200, 40, 138},
+                                           GroupCase{2, 200, 40, 80},   // 79.5 -> 80
+                                           GroupCase{2, 200, 38, 80},   // 80.5 -> 80
+                                           GroupCase{2, 201, 40, 80}));
+
+TEST(FrameGroup, EmptyCaptionOpensNothing) {
+    const FrameGroupGeometry g = FrameGroupLayout(200, 100, false, 0, false, 0, 0);
+    EXPECT_FALSE(g.hasCaption);
+    EXPECT_EQ(g.body, (FrameRect{0, 0, 199, 99}));
+    EXPECT_EQ(g.corner, 0);
+}
+
+int Width(const std::string& text) { return static_cast<int>(text.size()) * 10; }
+
+TEST(FrameCaption, ShortenedWithDotsOrEmpty) {
+    EXPECT_EQ(FrameShortenCaption("abcdef", 60, Width), "abcdef");
+    EXPECT_EQ(FrameShortenCaption("abcdef", 59, Width), "ab...");
+    EXPECT_EQ(FrameShortenCaption("abcdef", 40, Width), "a...");
+    EXPECT_EQ(FrameShortenCaption("abcdef", 39, Width), "");
+    // Characters, not bytes, are removed.
+    const auto chars = [](const std::string& t) {
+        int n = 0;
+        for (unsigned char b : t) n += (b & 0xC0) != 0x80;
+        return n * 10;
+    };
+    EXPECT_EQ(FrameShortenCaption("参数设置", 39, chars), "");
+    EXPECT_EQ(FrameShortenCaption("参数设置参数", 45, chars), "参...");
+    EXPECT_EQ(FrameShortenCaption("参数设置", 40, chars), "参数设置");
+}
+
+TEST(FrameCaption, FormatFlags) {
+    EXPECT_EQ(FrameCaptionFormat(5, 0), 36u);
+    EXPECT_EQ(FrameCaptionFormat(1, 2), 37u);
+    EXPECT_EQ(FrameCaptionFormat(1, 1), 38u);
+    EXPECT_EQ(FrameCaptionFormat(8, 2), 21u);
+}
+
+TEST(FrameSize, MinimumInTwips) {
+    EXPECT_EQ(FrameMinimumSize({500, 300}), (FrameTwipsSize{700, 400}));
+    EXPECT_EQ(FrameMinimumSize({6000, 300}), (FrameTwipsSize{6000, 400}));
+    EXPECT_EQ(FrameMinimumSize({700, 3600}), (FrameTwipsSize{700, 3600}));
+}
+
+TEST(FrameColours, Themes) {
+    EXPECT_EQ(FrameThemeFor(0, 1, 2, 3), (FrameTheme{0xE2A981, 0xFEECDD, 0x800000}));
+    EXPECT_EQ(FrameThemeFor(1, 1, 2, 3), (FrameTheme{0xB49799, 0xFBF4F4, 0x6F4B4B}));
+    EXPECT_EQ(FrameThemeFor(9, 1, 2, 3), FrameThemeFor(1, 1, 2, 3));
+    EXPECT_EQ(FrameThemeFor(2, 1, 2, 3), (FrameTheme{0x8FC5B5, 0xE1F9F7, 0x385D3F}));
+    EXPECT_EQ(FrameThemeFor(3, 1, 2, 3), (FrameTheme{0xABC2C2, 0xF2F8F8, 0x739191}));
+    EXPECT_EQ(FrameThemeFor(4, 1, 2, 3), (FrameTheme{0x01ACD9, 0xA5EFFF, 0x1E5B75}));
+    EXPECT_EQ(FrameThemeFor(5, 1, 2, 3), (FrameTheme{1, 2, 3}));
+}
+
+TEST(FrameColours, EnabledAndDisabledSets) {
+    FrameProperties p = NewFrameProperties(0xF0F0F0, "Frame1");
+    p.frameColor = 0x11;
+    p.textBoxColor = 0x22;
+    p.fillColor = 0x33;
+    p.textColor = 0x44;
+    p.themeColor = 5;
+    const FrameSystemColours system{0xA1, 0xA2, 0xA3, 0xA4};
+    EXPECT_EQ(FrameColoursFor(p, system, 0xBB),
+              (FrameWorkingColours{0x11, 0x22, 0x33, 0xF0F0FF, 0x9E9EFF, 0x11, 0x44}));
+    p.enabled = false;
+    EXPECT_EQ(FrameColoursFor(p, system, 0xBB),
+              (FrameWorkingColours{0xA1, 0xA2, 0xBB, 0xA3, 0xA3, 0xA1, 0xA4}));
+}
+
+TEST(FrameProperties, NewControlDefaults) {
+    const FrameProperties p = NewFrameProperties(0xF0F0F0, "Frame1");
+    EXPECT_EQ(p.caption, "Frame1");
+    EXPECT_EQ(p.style, 1);
+    EXPECT_EQ(p.headerStyle, 1);
+    EXPECT_EQ(p.textBoxHeight, 22);
+    EXPECT_EQ(p.fillColor, 0xF0F0F0);
+    EXPECT_EQ(p.backColor, 0xF0F0F0);
+    EXPECT_EQ(p.textBoxColor, 0xFFFFFF);
+    EXPECT_EQ(p.alignment, 2);
+    EXPECT_TRUE(p.roundedCorner);
+    EXPECT_FALSE(p.roundedCornerTxtBox);
+}
+
+struct PresetCase {
+    std::int32_t style;
+    FrameColour text, frame, box, fill;
+    std::int32_t alignment, theme, header, gradient;
+    bool roundedBox;
+};
+
+class FramePresetTest : public ::testing::TestWithParam<PresetCase> {};
+
+TEST_P(FramePresetTest, StylePresets) {
+    const PresetCase& k = GetParam();
+    FrameProperties p = NewFrameProperties(0xABCDEF, "F");
+    p.fillColor = 0x123456;  // so that a preset that leaves it is seen
+    p.themeColor = 3;
+    p.headerStyle = 7;
+    p.gradientHeaderStyle = 7;
+    p.textBoxHeight = 40;
+    ApplyFrameStyle(p, k.style, 0xABCDEF);
+    EXPECT_EQ(p.style, k.style);
+    EXPECT_EQ(p.textColor, k.text);
+    EXPECT_EQ(p.frameColor, k.frame);
+    EXPECT_EQ(p.textBoxColor, k.box);
+    EXPECT_EQ(p.fillColor, k.fill);
+    EXPECT_EQ(p.textBoxHeight, 22);
+    EXPECT_EQ(p.alignment, k.alignment);
+    EXPECT_EQ(p.themeColor, k.theme);
+    EXPECT_EQ(p.headerStyle, k.header);
+    EXPECT_EQ(p.gradientHeaderStyle, k.gradient);
+    EXPECT_EQ(p.roundedCornerTxtBox, k.roundedBox);
+}
+
+constexpr FrameColour kCB = 0xABCDEF;
+constexpr FrameColour kKept = 0x123456;
+INSTANTIATE_TEST_SUITE_P(
+    Table, FramePresetTest,
+    ::testing::Values(PresetCase{0, 0xCF3603, 0xC3C3C3, 0xFFFFFF, kCB, 0, 3, 7, 7, false},
+                      PresetCase{1, 0, 0, 0xFFFFFF, kKept, 2, 0, 7, 7, false},
+                      PresetCase{2, 0, 0x6A6A6A, 0xB0EFF0, kCB, 2, 3, 7, 7, true},
+                      PresetCase{3, 0, 0, 0xB0EFF0, 0xE0FFFF, 2, 3, 0, 1, false},
+                      PresetCase{4, 0, 0, 0xFFFFFF, kKept, 2, 0, 0, 0, false},
+                      PresetCase{5, 0xFFFFFF, 192, 192, kCB, 0, 3, 7, 7, false},
+                      PresetCase{6, 0xFFFFFF, 0xA60000, 0xA60000, kCB, 0, 3, 7, 7, false},
+                      PresetCase{7, 0xCF3603, 0xC3C3C3, 0xFFFFFF, kCB, 0, 3, 7, 7, false},
+                      PresetCase{8, 0, 0, 0xFFFFFF, kKept, 2, 0, 1, 2, false}));
+
+}  // namespace
+}  // namespace tavo
