@@ -148,15 +148,8 @@ void FramPanel::SetText(HWND edit, const std::string& text) {
 
 LRESULT CALLBACK FramPanel::WindowProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FramPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FramPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    const auto result = Guarded("settings panel handler", [&] { return self->Handle(message, wParam, lParam); });
-    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
+    return RouteToObject(window, message, wParam, lParam, "settings panel handler", &FramPanel::window_,
+                         &FramPanel::Handle);
 }
 
 LRESULT FramPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -38,4 +38,21 @@ auto Guarded(const char* where, Handler&& handler) {
     return Outcome();
 }
 
+// The window procedure of a window created with its object as lpCreateParams: the object
+// gets its handle at WM_NCCREATE and answers every later message through `handler`,
+// guarded; once it has let go of the window (handle null) the default handling applies.
+template <class Object>
+LRESULT RouteToObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* where,
+                      HWND Object::*handle, LRESULT (Object::*handler)(UINT, WPARAM, LPARAM)) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Object*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->*handle = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !(self->*handle)) return DefWindowProcW(window, message, wParam, lParam);
+    const auto result = Guarded(where, [&] { return (self->*handler)(message, wParam, lParam); });
+    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
+}
+
 }  // namespace tavo

@@ -171,16 +171,8 @@ bool KeyBoardControl::Create(HWND parent, HINSTANCE instance, int id) {
 
 LRESULT CALLBACK KeyBoardControl::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<KeyBoardControl*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<KeyBoardControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    const auto result = Guarded("keyboard handler", [&] { return self->OnMessage(message, wParam, lParam); });
-    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
+    return RouteToObject(window, message, wParam, lParam, "keyboard handler", &KeyBoardControl::window_,
+                         &KeyBoardControl::OnMessage);
 }
 
 LRESULT KeyBoardControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -277,15 +277,8 @@ void PictPanel::RenderPlacement(const EditorPanelView& view) {
 
 LRESULT CALLBACK PictPanel::WindowProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<PictPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PictPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    const auto result = Guarded("editor panel handler", [&] { return self->Handle(message, wParam, lParam); });
-    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
+    return RouteToObject(window, message, wParam, lParam, "editor panel handler", &PictPanel::window_,
+                         &PictPanel::Handle);
 }
 
 LRESULT PictPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -238,15 +238,8 @@ void TFrame::EnforceMinimumSize(WINDOWPOS& position) const {
 }
 
 LRESULT CALLBACK TFrame::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<TFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    const auto result = Guarded("frame control handler", [&] { return self->Handle(message, wParam, lParam); });
-    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
+    return RouteToObject(window, message, wParam, lParam, "frame control handler", &TFrame::window_,
+                         &TFrame::Handle);
 }
 
 LRESULT TFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
