@@ -8,11 +8,8 @@
 
 #include "core/editor/editor_panel_view.h"
 #include "core/editor/key_board.h"
-#include "driver/practice.h"
 #include "driver/practice_log.h"
-#include "driver/user_input.h"
-#include "tavo_fixture.h"
-#include "tavo_script_fixture.h"
+#include "tavo_target_fixture.h"
 
 namespace e2e {
 namespace {
@@ -56,21 +53,8 @@ std::string TextFields(const std::string& record) {
     return fields += ']';
 }
 
-class TavoEditor : public TavoScriptTest {
+class TavoEditor : public TavoTargetTest {
 protected:
-    void SetUp() override {
-        TavoScriptTest::SetUp();
-        TargetSetup setup;  // right of Tavo's window, over the screen centre
-        setup.x = 700;
-        setup.y = 240;
-        target.Start(setup);
-    }
-
-    void TearDown() override {
-        target.Kill();
-        TavoScriptTest::TearDown();
-    }
-
     // Tavo on a Script of Records(), the target held, Tavo in front.
     void StartOnRecords() {
         ASSERT_NO_FATAL_FAILURE(PrepareFolder(L"editor"));
@@ -87,20 +71,6 @@ protected:
         const auto held = PollUntil([&] { return app.Label1Text(); },
                                     [](const std::wstring& t) { return t == kCountOne; }, kDiscoveryTimeout);
         ASSERT_TRUE(held.ok) << "Label1 reads " << Narrow(held.last);
-    }
-
-    // As a user's click on its window would: keys then go to Tavo, and the CTRL that Tavo
-    // presses for a key command is read by the target as the system-wide state.
-    void BringToFront() {
-        SetForegroundWindow(app.Main());
-        const auto front = PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == app.Main(); },
-                                     milliseconds(3000));
-        ASSERT_TRUE(front.ok) << "foreground window stays " << front.last;
-    }
-
-    void ClickAt(POINT at, HWND expected, const std::string& what, Button button = Button::Left) {
-        ASSERT_EQ(WindowFromPoint(at), expected) << what << " is covered at " << at.x << "," << at.y;
-        ASSERT_TRUE(Click(at, button));
     }
 
     // A right click on the node opens the editor panel for it.
@@ -148,11 +118,6 @@ protected:
         ASSERT_TRUE(ReleaseButton(Button::Left, *b));
     }
 
-    Polled<bool> WaitShown(HWND window, bool shown) {
-        return PollUntil([&] { return IsWindowVisible(window) != FALSE; }, [&](bool s) { return s == shown; },
-                         milliseconds(3000));
-    }
-
     Polled<HWND> WaitFocus(int id) {
         return PollUntil([&] { return FocusOf(app.Main()); }, [&](HWND w) { return w == app.Control(id); },
                          milliseconds(3000));
@@ -162,8 +127,6 @@ protected:
         return PollUntil([&] { return Typed(target); }, [&](const std::string& t) { return t == expected; },
                          milliseconds(5000));
     }
-
-    PracticeTarget target;
 };
 
 TEST_F(TavoEditor, ScriptBuiltFromTheToolbarAndThePanelIsSavedAndLoadsAgain) {

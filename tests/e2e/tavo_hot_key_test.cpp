@@ -3,10 +3,8 @@
 // in the held target window.
 #include "driver/journal.h"
 #include "driver/key_chord.h"
-#include "driver/practice.h"
 #include "driver/practice_log.h"
-#include "tavo_fixture.h"
-#include "tavo_script_fixture.h"
+#include "tavo_target_fixture.h"
 
 namespace e2e {
 namespace {
@@ -21,21 +19,8 @@ std::string Join(const std::vector<std::string>& lines) {
     return text;
 }
 
-class TavoHotKey : public TavoScriptTest {
+class TavoHotKey : public TavoTargetTest {
 protected:
-    void SetUp() override {
-        TavoScriptTest::SetUp();
-        TargetSetup setup;  // right of Tavo's window, over the screen centre
-        setup.x = 700;
-        setup.y = 240;
-        target.Start(setup);
-    }
-
-    void TearDown() override {
-        target.Kill();
-        TavoScriptTest::TearDown();
-    }
-
     // Tavo on a Script of one Instruction that clicks the target at client point
     // (650, 100), holding the target.
     void StartHoldingTarget() {
@@ -57,10 +42,7 @@ protected:
                          [&](size_t n) { return n >= count; }, milliseconds(5000));
     }
 
-    Polled<bool> WaitVisible(bool visible) {
-        return PollUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, [&](bool v) { return v == visible; },
-                         milliseconds(3000));
-    }
+    Polled<bool> WaitVisible(bool visible) { return WaitShown(app.Main(), visible); }
 
     std::vector<std::string> Posted() const { return Briefs(PostedInput(ParseInput(target.LogLines()))); }
 
@@ -68,13 +50,7 @@ protected:
         return PollUntil([&] { return Posted(); }, [&](const auto& p) { return p == expected; }, milliseconds(3000));
     }
 
-    bool BringToFront(HWND window) {
-        SetForegroundWindow(window);
-        return PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == window; },
-                         milliseconds(3000)).ok;
-    }
-
-    PracticeTarget target;
+    bool BringToFront(HWND window) { return WaitForeground(window).ok; }
 };
 
 TEST_F(TavoHotKey, CtrlF2HidesAndShowsTheMainWindowWhileARunGoesOn) {

@@ -5,12 +5,9 @@
 #include "core/editor/editor_panel_view.h"
 #include "documented_pictures.h"
 #include "driver/pixels.h"
-#include "driver/practice.h"
 #include "driver/practice_log.h"
 #include "driver/process.h"
-#include "driver/user_input.h"
-#include "tavo_fixture.h"
-#include "tavo_script_fixture.h"
+#include "tavo_target_fixture.h"
 
 namespace e2e {
 namespace {
@@ -75,20 +72,11 @@ std::string CliFingerprint(const std::wstring& bmp, POINT at) {
     return "<no fingerprint line in: " + run->output + ">";
 }
 
-class TavoPicking : public TavoScriptTest {
+class TavoPicking : public TavoTargetTest {
 protected:
     void SetUp() override {
-        TavoScriptTest::SetUp();
-        TargetSetup setup;  // right of Tavo's window, over the screen centre
-        setup.x = 700;
-        setup.y = 240;
-        target.Start(setup);
+        TavoTargetTest::SetUp();
         GetClientRect(target.Window(), &client);
-    }
-
-    void TearDown() override {
-        target.Kill();
-        TavoScriptTest::TearDown();
     }
 
     void StartOn(const std::vector<GmxRecord>& records, const std::vector<TreeItem>& tree) {
@@ -102,19 +90,6 @@ protected:
         const auto held = PollUntil([&] { return app.Label1Text(); },
                                     [](const std::wstring& t) { return t == kCountOne; }, kDiscoveryTimeout);
         ASSERT_TRUE(held.ok) << "Label1 reads " << Narrow(held.last);
-    }
-
-    // A point pick may leave another window in front; a user's click on Tavo comes first.
-    void BringToFront() {
-        SetForegroundWindow(app.Main());
-        const auto front = PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == app.Main(); },
-                                     milliseconds(3000));
-        ASSERT_TRUE(front.ok) << "foreground window stays " << front.last;
-    }
-
-    void ClickAt(POINT at, HWND expected, const std::string& what, Button button = Button::Left) {
-        ASSERT_EQ(WindowFromPoint(at), expected) << what << " is covered at " << at.x << "," << at.y;
-        ASSERT_TRUE(Click(at, button));
     }
 
     void OpenEditor(const std::wstring& caption) {
@@ -208,12 +183,6 @@ protected:
                          [&](const std::optional<int>& i) { return i == index; }, milliseconds(3000));
     }
 
-    Polled<bool> WaitShown(HWND window, bool shown) {
-        return PollUntil([&] { return IsWindowVisible(window) != FALSE; }, [&](bool s) { return s == shown; },
-                         milliseconds(3000));
-    }
-
-    PracticeTarget target;
     RECT client{};
 };
 
