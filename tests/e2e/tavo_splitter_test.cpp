@@ -62,7 +62,21 @@ protected:
             ASSERT_TRUE(PointTo(at));
             Sleep(10);  // the pace of a hand, not a wait for a result
         }
+        // Let go only once Tavo has taken the moves (a slow machine may still hold them
+        // queued), and start nothing new before it has taken the release.
+        const auto followed = PollUntil(
+            [&] {
+                RECT now{};
+                GetWindowRect(Bar(), &now);
+                return std::abs((now.left + now.right) / 2 - at.x) <= 1 ||
+                       Twips(TreeWidth(), app.Main()) > kUpperLimitTwips;
+            },
+            [](bool ok) { return ok; }, std::chrono::milliseconds(3000));
+        EXPECT_TRUE(followed.ok) << "the bar did not follow the pointer to " << at.x;
         ASSERT_TRUE(ReleaseButton(Button::Left, at));
+        const auto released = PollUntil([&] { return CaptureOf(Bar()); }, [&](HWND w) { return w != Bar(); },
+                                        std::chrono::milliseconds(3000));
+        ASSERT_TRUE(released.ok) << "the bar kept the capture after the release";
         ASSERT_NO_FATAL_FAILURE(WaitSettled());
     }
 };
