@@ -164,6 +164,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             hotKey_.Remove();
+            skin_.Destroyed();
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY: {
@@ -195,6 +196,9 @@ bool Form1::OnCreate() {
     if (!CreateEditorControls()) return false;
     pimage_.Attach(controls_.pimage);
     capture_.SetReferenceWindow(window_);
+    // The skin before anything can ask a question: its message boxes wear it too.
+    skinSystem_.SetWindow(window_);
+    skin_.Load(MainWindowSkin());
     controller_.Startup(scriptArgument_);
     Render();
     return SetTimer(window_, IDT_TIMER1, kTimer1Interval, nullptr) != 0;

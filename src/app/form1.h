@@ -22,6 +22,7 @@
 #include "app/split_bar.h"
 #include "app/tooltips.h"
 #include "core/controller/main_controller.h"
+#include "core/controls/skin_host.h"
 #include "core/runner/key_sender.h"
 #include "core/runner/target_actions.h"
 #include "platform/win32/win32_clock.h"
@@ -31,6 +32,8 @@
 #include "platform/win32/win32_keyboard_input.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_skin_library.h"
+#include "platform/win32/win32_skin_system.h"
 #include "platform/win32/win32_window_capture.h"
 #include "platform/win32/win32_window_queries.h"
 
@@ -132,6 +135,9 @@ private:
     TargetActions executor_{capture_, keyboard_, keys_, pimageBuffer_};
     MainController controller_;
     HotKeyHook hotKey_{controller_.Slots(), keyboard_};
+    Win32SkinLibrary skinLibrary_{*codePage_};
+    Win32SkinSystem skinSystem_{*codePage_};
+    SkinHost skin_{skinLibrary_, skinSystem_, files_};  // TForm1: the main window's skin
 };
 
 }  // namespace tavo
