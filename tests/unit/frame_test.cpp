@@ -188,5 +188,38 @@ INSTANTIATE_TEST_SUITE_P(
                       PresetCase{7, 0xCF3603, 0xC3C3C3, 0xFFFFFF, kCB, 0, 3, 7, 7, false},
                       PresetCase{8, 0, 0, 0xFFFFFF, kKept, 2, 0, 1, 2, false}));
 
+struct IconCase {
+    std::int32_t style, alignment, iconAlignment;
+    int drawnTop;
+    FrameIconPlacement expected;
+};
+
+class FrameIconTest : public ::testing::TestWithParam<IconCase> {};
+
+TEST_P(FrameIconTest, RoomForTheIconAndItsPlace) {
+    const IconCase& k = GetParam();
+    EXPECT_EQ(FramePlaceIcon({6, 0, 194, 22}, 200, k.style, k.alignment, k.iconAlignment, 16, k.drawnTop),
+              k.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FrameIconTest,
+    ::testing::Values(IconCase{3, 0, 0, 3, {{28, 0, 194, 22}, {6, 3}}},    // before a left caption
+                      IconCase{3, 2, 0, 3, {{28, 0, 172, 22}, {6, 3}}},    // centred: both ends
+                      IconCase{3, 0, 1, 3, {{6, 0, 172, 22}, {178, 3}}},   // at the right end
+                      IconCase{3, 2, 1, 3, {{28, 0, 172, 22}, {178, 3}}},
+                      IconCase{2, 0, 0, 3, {{28, 0, 194, 22}, {27, 3}}},   // style 2's edge
+                      IconCase{2, 0, 1, 3, {{6, 0, 172, 22}, {157, 3}}},
+                      IconCase{1, 0, 0, 2, {{28, 0, 194, 22}, {6, 5}}},    // style 1: at least 5
+                      IconCase{4, 0, 0, 2, {{28, 0, 194, 22}, {6, 8}}},    // style 4: at least 8
+                      IconCase{3, 0, 0, -4, {{28, 0, 194, 22}, {6, 3}}}));  // negative: 3
+
+TEST(FrameBand, FloatingHeaderKeepsTheInnerMargin) {
+    EXPECT_EQ(FrameBandLayout(200, 100, true, 22, 0).band, (FrameRect{0, 0, 199, 22}));
+    const FrameBandGeometry floating = FrameBandLayout(200, 100, true, 22, 1);
+    EXPECT_EQ(floating.band, (FrameRect{3, 3, 196, 25}));
+    EXPECT_EQ(floating.caption, (FrameRect{9, 3, 190, 25}));
+}
+
 }  // namespace
 }  // namespace tavo

@@ -64,13 +64,38 @@ FrameGroupGeometry FrameGroupLayout(int width, int height, bool rounded,
     return g;
 }
 
-FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandHeight) {
+FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandHeight,
+                                  std::int32_t headerStyle) {
     FrameBandGeometry b;
     b.body = {0, 0, width - 1, height - 1};
     b.corner = Corner(rounded);
-    b.band = {0, 0, width - 1, std::min(bandHeight, height - 1)};
-    b.caption = {kFrameIconGap, 0, width - kFrameIconGap, b.band.bottom};
+    const int inset = headerStyle == 1 ? kFrameInnerMargin : 0;
+    b.band = {inset, inset, width - 1 - inset, std::min(bandHeight + inset, height - 1)};
+    b.caption = {b.band.left + kFrameIconGap, b.band.top, b.band.right - kFrameIconGap, b.band.bottom};
     return b;
+}
+
+FrameIconPlacement FramePlaceIcon(FrameRect caption, int width, std::int32_t style,
+                                  std::int32_t alignment, std::int32_t iconAlignment,
+                                  int iconSize, int drawnTop) {
+    const int room = kFrameIconGap + iconSize;
+    const int edge = style == 2 ? kFrameLabelEdge : kFrameIconGap;
+    const bool centred = alignment == 2;
+    FrameIconPlacement placed{caption, {}};
+    if (iconAlignment == 1) {
+        placed.caption.right -= room;
+        if (centred) placed.caption.left += room;
+        placed.icon.x = width - edge - iconSize;
+    } else {
+        placed.caption.left += room;
+        if (centred) placed.caption.right -= room;
+        placed.icon.x = edge;
+    }
+    int top = drawnTop;
+    if (style == 1) top = std::max(top, 5);
+    if (style == 4) top = std::max(top, 8);
+    placed.icon.y = top < 0 ? 3 : top;
+    return placed;
 }
 
 std::string FrameShortenCaption(const std::string& caption, int available,

@@ -24,6 +24,7 @@ inline constexpr int kFrameSlantMargin = 15;
 inline constexpr int kFrameIconGap = 6;
 inline constexpr int kFrameInnerMargin = 3;
 inline constexpr int kFrameCornerDiameter = 10;
+inline constexpr int kFrameLabelEdge = 27;  // the icon's distance from the edge in style 2
 
 // To the nearest integer, halves to even.
 int FrameNearest(double value);
@@ -58,7 +59,22 @@ struct FrameBandGeometry {  // the other styles: a header band across the top
     FrameRect caption;
 };
 
-FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandHeight);
+// Header style 0 runs the band across the top; 1 floats it inside the body, the inner
+// margin away from its edges.
+FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandHeight,
+                                  std::int32_t headerStyle = 0);
+
+struct FrameIconPlacement {
+    FrameRect caption;  // what is left of the caption rectangle
+    FramePoint icon;    // the icon's top-left corner
+    bool operator==(const FrameIconPlacement&) const = default;
+};
+
+// Room for the icon in the caption rectangle, before the caption (iconAlignment 0) or at
+// the right end (1); `drawnTop` is where the style's drawing put the icon's top.
+FrameIconPlacement FramePlaceIcon(FrameRect caption, int width, std::int32_t style,
+                                  std::int32_t alignment, std::int32_t iconAlignment,
+                                  int iconSize, int drawnTop);
 
 // Width of a UTF-8 text in pixels, as the caller's font measures it.
 using FrameMeasure = std::function<int(const std::string&)>;
