@@ -1,29 +1,25 @@
 #pragma once
-// TFrame, the owner-drawn container with a caption header in one of nine styles, and the
-// painter it draws with, which other panels (Fram) use for their own face.
+// TFrame, the owner-drawn container with a caption header in one of nine styles. Its
+// painter (frame_painter.h) is shared with other panels (Fram).
 #include <windows.h>
 
+#include "app/frame_painter.h"
 #include "core/controls/frame_geometry.h"
 #include "core/controls/frame_properties.h"
 
 namespace tavo {
 
-// The system colours a disabled frame is drawn in.
-FrameSystemColours FrameSystemColoursNow();
-
-// One paint of the frame over `client`: cleared to BackColor, the style, the caption.
-// `captionSize` is the last measured caption size; an empty caption keeps it.
-void PaintFrame(HDC dc, const RECT& client, const FrameProperties& p,
-                const FrameWorkingColours& colours, HFONT font, SIZE& captionSize);
-
-// PaintFrame for a window's WM_PAINT, drawn off screen first so it never flickers.
-void PaintFrameWindow(HWND window, const FrameProperties& p, const FrameWorkingColours& colours,
-                      HFONT font, SIZE& captionSize);
-
-// Notifications to the container, as WM_COMMAND codes with the control's id.
+// Resize and Paint go to the container as WM_COMMAND codes with the control's id (lParam:
+// the control's window).
 inline constexpr WORD kFrameResized = 1;
 inline constexpr WORD kFramePainted = 2;
-inline constexpr WORD kFrameMouseMoved = 3;
+
+// MouseMove, sent to the container at every move over the control itself (not over its
+// children). wParam: low word the MK_* state (buttons, Shift, Ctrl; Alt is
+// GetKeyState(VK_MENU) while handling it, as the message is sent), high word the
+// control's id. lParam: the point in the control's client area, as in WM_MOUSEMOVE
+// (GET_X_LPARAM, GET_Y_LPARAM).
+inline constexpr UINT kFrameMouseMove = WM_APP + 0x100;
 
 class TFrame {
 public:
@@ -35,15 +31,22 @@ public:
     bool Create(HWND parent, HINSTANCE instance, int id, const wchar_t* name);
     HWND Handle() const { return window_; }
 
+    // Colours as set: a colour or a system colour reference (0x800000nn), translated at
+    // every paint.
     const FrameProperties& Properties() const { return p_; }
     void SetStyle(std::int32_t style);
     void SetThemeColor(std::int32_t theme);
+    // Passed on to every contained control, also to those created while disabled.
     void SetEnabled(bool enabled);
-    // Any other property: changed through the callback, then repainted.
+    // The header's icon. Not owned: the caller keeps it valid while it is set (null: none).
+    void SetPicture(HICON picture);
+    HICON Picture() const { return picture_; }
+    // Any other property (the font comes with WM_SETFONT): changed through the callback,
+    // then the window region and the face follow.
     template <class Edit>
     void Change(Edit&& change) {
         change(p_);
-        Repaint();
+        Refresh();
     }
 
 private:
@@ -51,13 +54,21 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void EnforceMinimumSize(WINDOWPOS& position) const;
     void Notify(WORD code) const;
-    void Repaint() const;
-    FrameColour ContainerBack() const;
+    void NotifyMouseMove(WPARAM keys, LPARAM point) const;
+    void Refresh();
+    void UpdateRegion();
+    void Paint();
+    FrameProperties Shown() const;
+    FrameWorkingColours WorkingColours(const FrameProperties& shown) const;
+    LRESULT ChildColours(HDC dc) const;
 
     HWND window_ = nullptr;
     FrameProperties p_;
-    HFONT font_ = nullptr;  // the container's, not owned
+    HFONT font_ = nullptr;       // the container's, not owned
+    HICON picture_ = nullptr;    // not owned
     SIZE captionSize_{};
+    int regionCorner_ = 0;       // the window region set last: 0 none
+    SIZE regionSize_{};
 };
 
 }  // namespace tavo

@@ -221,5 +221,135 @@ TEST(FrameBand, FloatingHeaderKeepsTheInnerMargin) {
     EXPECT_EQ(floating.caption, (FrameRect{9, 3, 190, 25}));
 }
 
+struct BlendCase {
+    FrameColour from, to;
+    int step, steps;
+    FrameColour expected;
+};
+
+class FrameBlendTest : public ::testing::TestWithParam<BlendCase> {};
+
+TEST_P(FrameBlendTest, EachChannelRounded) {
+    const BlendCase& k = GetParam();
+    EXPECT_EQ(FrameBlend(k.from, k.to, k.step, k.steps), k.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FrameBlendTest,
+    ::testing::Values(BlendCase{0x000000, 0xFFFFFF, 1, 2, 0x808080},   // 127.5 -> 128
+                      BlendCase{0x0000FF, 0xFF0000, 1, 4, 0x4000BF},   // 191.25, 63.75
+                      BlendCase{0x123456, 0xABCDEF, 0, 7, 0x123456},
+                      BlendCase{0x123456, 0xABCDEF, 7, 7, 0xABCDEF},
+                      BlendCase{0x123456, 0xABCDEF, 9, 7, 0xABCDEF},   // past the end
+                      BlendCase{0x123456, 0xABCDEF, 3, 0, 0x123456},   // no steps
+                      BlendCase{kFrameUntranslated, 0xFFFFFF, 1, 2, kFrameUntranslated},
+                      BlendCase{0xFFFFFF, kFrameUntranslated, 0, 2, kFrameUntranslated}));
+
+TEST(FrameColours, GreyedPixelsAreLighterGreys) {
+    EXPECT_EQ(FrameGreyed(0x000000), 0x7F7F7F);
+    EXPECT_EQ(FrameGreyed(0xFFFFFF), 0xFFFFFF);
+    EXPECT_EQ(FrameGreyed(0x0000FF), 0xA5A5A5);  // red: brightness 76
+    EXPECT_EQ(FrameGreyed(0xFF0000), 0x8E8E8E);  // blue: brightness 29
+}
+
+TEST(FrameColours, HeaderColoursOfEachStyle) {
+    const FrameWorkingColours c{0x000000, 0xB0EFF0, 0xFFFFFF, 0x0000AA, 0x0000BB, 0x800000, 0};
+    EXPECT_EQ(FrameHeaderColoursFor(1, c), (FrameHeaderColours{0x0000AA, 0x0000BB}));
+    EXPECT_EQ(FrameHeaderColoursFor(2, c), (FrameHeaderColours{0xD8F7F8, 0xB0EFF0}));
+    EXPECT_EQ(FrameHeaderColoursFor(3, c), (FrameHeaderColours{0xE6E6E6, 0xB3B3B3}));
+    EXPECT_EQ(FrameHeaderColoursFor(4, c), (FrameHeaderColours{0x0000AA, 0x0000BB}));
+    EXPECT_EQ(FrameHeaderColoursFor(8, c), (FrameHeaderColours{0xFFFFFF, 0xDFBFBF}));
+}
+
+TEST(FrameColours, EveryColourPropertyIsTranslated) {
+    FrameProperties p = NewFrameProperties(kFrameSystemFace, "F");
+    p.frameColor = p.textBoxColor = p.textColor = p.colorFrom = p.colorTo = kFrameSystemFace;
+    FrameTranslateColours(p, [](FrameColour c) { return c == kFrameSystemFace ? 0xF0F0F0 : -2; });
+    for (FrameColour c : {p.frameColor, p.backColor, p.fillColor, p.textBoxColor, p.textColor,
+                          p.colorFrom, p.colorTo})
+        EXPECT_EQ(c, 0xF0F0F0);
+}
+
+struct HeaderCase {
+    std::int32_t style, headerStyle;
+    bool rounded, roundedBox;
+    std::int32_t shadow;
+    FrameRect body;
+    int corner;
+    FrameRect box;
+    int boxCorner;
+    bool outlined;
+    FrameRect accent, shadowBox, caption;
+    int iconTop;
+};
+
+class FrameHeaderTest : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(FrameHeaderTest, BoxCaptionAndIcon) {
+    const HeaderCase& k = GetParam();
+    FrameProperties p;
+    p.style = k.style;
+    p.headerStyle = k.headerStyle;
+    p.roundedCorner = k.rounded;
+    p.roundedCornerTxtBox = k.roundedBox;
+    p.txtBoxShadow = k.shadow;
+    const FrameHeaderGeometry h = FrameHeaderLayout(200, 100, p);
+    EXPECT_EQ(h.body, k.body);
+    EXPECT_EQ(h.corner, k.corner);
+    EXPECT_EQ(h.box, k.box);
+    EXPECT_EQ(h.boxCorner, k.boxCorner);
+    EXPECT_EQ(h.boxOutlined, k.outlined);
+    EXPECT_EQ(h.accent, k.accent);
+    EXPECT_EQ(h.shadow, k.shadowBox);
+    EXPECT_EQ(h.caption, k.caption);
+    EXPECT_EQ(h.iconTop, k.iconTop);
+}
+
+constexpr FrameRect kWhole{0, 0, 199, 99};
+constexpr FrameRect kNone{};
+INSTANTIATE_TEST_SUITE_P(
+    Table, FrameHeaderTest,
+    ::testing::Values(
+        // Band across the top: a divider under it; floating: outlined all round.
+        HeaderCase{1, 0, true, false, 0, kWhole, 10, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3},
+        HeaderCase{1, 1, true, false, 0, kWhole, 10, {3, 3, 196, 25}, 0, true, kNone, kNone, {9, 3, 190, 25}, 6},
+        HeaderCase{3, 0, false, true, 0, kWhole, 0, {0, 0, 199, 22}, 10, true, kNone, kNone, {6, 0, 193, 22}, 3},
+        // Style 2's label box sits on the top edge, or floats; its shadow follows it.
+        HeaderCase{2, 0, true, true, 3, {0, 11, 199, 99}, 10, {21, 0, 178, 22}, 10, true, kNone,
+                   {24, 3, 181, 25}, {27, 0, 172, 22}, 3},
+        HeaderCase{2, 1, true, true, 0, kWhole, 10, {21, 3, 178, 25}, 10, true, kNone, kNone,
+                   {27, 3, 172, 25}, 6},
+        // Style 4's strip goes over the box, which keeps TextBoxHeight.
+        HeaderCase{4, 0, true, false, 0, kWhole, 10, {0, 4, 199, 26}, 0, false, {0, 0, 199, 4}, kNone,
+                   {6, 4, 193, 26}, 7},
+        // Style 8: the large corner and a rounded box, both only when rounded.
+        HeaderCase{8, 1, true, false, 0, kWhole, 20, {3, 3, 196, 25}, 10, true, kNone, kNone, {9, 3, 190, 25}, 6},
+        HeaderCase{8, 0, false, false, 0, kWhole, 0, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3}));
+
+struct FolderCase {
+    int width, textWidth;
+    bool rounded;
+    FrameRect tab, caption;
+};
+
+class FrameFolderTest : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(FrameFolderTest, TabBodyAndStrip) {
+    const FolderCase& k = GetParam();
+    const FrameFolderGeometry f = FrameFolderLayout(k.width, 200, k.rounded, k.textWidth, 16, 16);
+    EXPECT_EQ(f.tab, k.tab);
+    EXPECT_EQ(f.body, (FrameRect{0, 24, k.width - 1, 199}));
+    EXPECT_EQ(f.strip, (FrameRect{0, 24, k.width - 1, 27}));
+    EXPECT_EQ(f.caption, k.caption);
+    EXPECT_EQ(f.iconTop, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FrameFolderTest,
+    ::testing::Values(FolderCase{400, 60, true, {0, 0, 100, 34}, {8, 0, 96, 24}},     // at least 100
+                      FolderCase{400, 120, true, {0, 0, 144, 34}, {8, 0, 140, 24}},
+                      FolderCase{100, 120, true, {0, 0, 84, 34}, {8, 0, 80, 24}},      // narrowed
+                      FolderCase{400, 60, false, {0, 0, 100, 24}, {8, 0, 96, 24}}));  // square: no overlap
+
 }  // namespace
 }  // namespace tavo

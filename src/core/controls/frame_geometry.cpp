@@ -75,6 +75,58 @@ FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandH
     return b;
 }
 
+namespace {
+
+// Style 2's label box: away from the sides by the icon's edge distance less its gap; with
+// the band across the top it sits on the body's top edge.
+void MakeLabelBox(FrameHeaderGeometry& h, int width, const FrameProperties& p) {
+    const int side = kFrameLabelEdge - kFrameIconGap;
+    h.box.left = side;
+    h.box.right = std::max(side, width - 1 - side);
+    if (p.headerStyle != 1) h.body.top = std::min((h.box.bottom - h.box.top) / 2, h.body.bottom);
+    h.boxOutlined = true;
+    const int s = p.txtBoxShadow;
+    if (s > 0) h.shadow = {h.box.left + s, h.box.top + s, h.box.right + s, h.box.bottom + s};
+}
+
+}  // namespace
+
+FrameHeaderGeometry FrameHeaderLayout(int width, int height, const FrameProperties& p) {
+    const int accent = p.style == 4 ? kFrameAccentHeight : 0;
+    const FrameBandGeometry b =
+        FrameBandLayout(width, height, p.roundedCorner, p.textBoxHeight + accent, p.headerStyle);
+    FrameHeaderGeometry h;
+    h.body = b.body;
+    h.corner = p.style == 8 && p.roundedCorner ? kFrameLargeCorner : b.corner;
+    h.box = b.band;
+    if (accent > 0) {
+        h.accent = {h.box.left, h.box.top, h.box.right, std::min(h.box.top + accent, h.box.bottom)};
+        h.box.top = h.accent.bottom;
+    }
+    const bool roundBox = p.roundedCornerTxtBox || (p.style == 8 && p.roundedCorner);
+    h.boxCorner = roundBox ? kFrameCornerDiameter : 0;
+    h.boxOutlined = p.headerStyle == 1 || roundBox;
+    if (p.style == 2) MakeLabelBox(h, width, p);
+    h.caption = {h.box.left + kFrameIconGap, h.box.top, h.box.right - kFrameIconGap, h.box.bottom};
+    h.iconTop = h.box.top + (h.box.bottom - h.box.top - p.iconSize) / 2;
+    return h;
+}
+
+FrameFolderGeometry FrameFolderLayout(int width, int height, bool rounded, int textWidth,
+                                      int textHeight, int iconSize) {
+    FrameFolderGeometry f;
+    f.corner = Corner(rounded);
+    const int tabHeight = std::min(textHeight + 8, height - 1);
+    const int widest = std::max(width - 1 - kFrameSlantMargin, 1);
+    const int tabWidth = std::min(std::max(textWidth + 24, 100), widest);
+    f.tab = {0, 0, tabWidth, tabHeight + f.corner};
+    f.body = {0, tabHeight, width - 1, height - 1};
+    f.strip = {0, tabHeight, width - 1, std::min(tabHeight + kFrameInnerMargin, height - 1)};
+    f.caption = {8, 0, tabWidth - 4, tabHeight};
+    f.iconTop = (tabHeight - iconSize) / 2;
+    return f;
+}
+
 FrameIconPlacement FramePlaceIcon(FrameRect caption, int width, std::int32_t style,
                                   std::int32_t alignment, std::int32_t iconAlignment,
                                   int iconSize, int drawnTop) {

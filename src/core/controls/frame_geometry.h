@@ -1,11 +1,14 @@
 #pragma once
-// Where the frame control draws: the header tab of style 5, the group box of style 0, the
-// header band of the other styles, the caption shortened to its rectangle, and the
-// control's minimum size. Pixels within the control's client area.
+// Where the frame control draws: the header tab of style 5, the group box of styles 0 and
+// 7, the folder tab of style 6, the caption box of the header styles, the icon beside the
+// caption, the caption shortened to its rectangle, and the control's minimum size. Pixels
+// within the control's client area.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "core/controls/frame_properties.h"
 
 namespace tavo {
 
@@ -25,6 +28,8 @@ inline constexpr int kFrameIconGap = 6;
 inline constexpr int kFrameInnerMargin = 3;
 inline constexpr int kFrameCornerDiameter = 10;
 inline constexpr int kFrameLabelEdge = 27;  // the icon's distance from the edge in style 2
+inline constexpr int kFrameAccentHeight = 4;   // style 4's strip over the caption box
+inline constexpr int kFrameLargeCorner = 20;   // style 8's rounded body and window region
 
 // To the nearest integer, halves to even.
 int FrameNearest(double value);
@@ -63,6 +68,36 @@ struct FrameBandGeometry {  // the other styles: a header band across the top
 // margin away from its edges.
 FrameBandGeometry FrameBandLayout(int width, int height, bool rounded, int bandHeight,
                                   std::int32_t headerStyle = 0);
+
+// The header styles 1-4 and 8: the body, the caption box (the header band, style 2's
+// label box), what comes with them, and where the caption and the icon go.
+struct FrameHeaderGeometry {
+    FrameRect body;
+    int corner = 0;
+    FrameRect box;
+    int boxCorner = 0;
+    bool boxOutlined = false;  // all round; otherwise only a divider under it
+    FrameRect accent;          // style 4's strip; empty in the others
+    FrameRect shadow;          // style 2's box moved by TxtBoxShadow; empty when none
+    FrameRect caption;
+    int iconTop = 0;           // centred vertically in the box
+};
+
+FrameHeaderGeometry FrameHeaderLayout(int width, int height, const FrameProperties& p);
+
+// Style 6: a folder tab with rounded top corners standing on the body's top-left, and a
+// strip in the tab's colour along the body's top edge.
+struct FrameFolderGeometry {
+    FrameRect tab;   // reaches a corner's depth into the body, so only its top is rounded
+    FrameRect body;
+    int corner = 0;
+    FrameRect strip;
+    FrameRect caption;
+    int iconTop = 0;
+};
+
+FrameFolderGeometry FrameFolderLayout(int width, int height, bool rounded, int textWidth,
+                                      int textHeight, int iconSize);
 
 struct FrameIconPlacement {
     FrameRect caption;  // what is left of the caption rectangle

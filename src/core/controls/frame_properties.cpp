@@ -1,5 +1,7 @@
 #include "core/controls/frame_properties.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace tavo {
@@ -94,6 +96,42 @@ unsigned FrameCaptionFormat(std::int32_t style, std::int32_t alignment) {
                                             : 0u;
     const unsigned layout = style == 8 ? kFrameTextWordBreak : kFrameTextSingleLine;
     return layout | kFrameTextVCentre | align;
+}
+
+void FrameTranslateColours(FrameProperties& p, const std::function<FrameColour(FrameColour)>& translate) {
+    for (FrameColour* colour : {&p.frameColor, &p.backColor, &p.fillColor, &p.textBoxColor,
+                                &p.textColor, &p.colorFrom, &p.colorTo})
+        *colour = translate(*colour);
+}
+
+FrameColour FrameBlend(FrameColour from, FrameColour to, int step, int steps) {
+    if (from == kFrameUntranslated || to == kFrameUntranslated) return kFrameUntranslated;
+    if (steps <= 0) return from;
+    step = std::clamp(step, 0, steps);
+    FrameColour result = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int a = (from >> shift) & 0xFF;
+        const int b = (to >> shift) & 0xFF;
+        result |= ((a * (steps - step) + b * step + steps / 2) / steps) << shift;
+    }
+    return result;
+}
+
+FrameColour FrameGreyed(FrameColour colour) {
+    const int r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
+    const int brightness = (299 * r + 587 * g + 114 * b + 500) / 1000;
+    const int grey = brightness + (255 - brightness) / 2;
+    return Rgb(grey, grey, grey);
+}
+
+FrameHeaderColours FrameHeaderColoursFor(std::int32_t style, const FrameWorkingColours& c) {
+    switch (style) {
+        case 2: return {FrameBlend(c.box, kFrameWhite, 1, 2), c.box};
+        case 3:  // silver, tinted by the outline
+            return {FrameBlend(c.outline, kFrameWhite, 9, 10), FrameBlend(c.outline, kFrameWhite, 7, 10)};
+        case 8: return {c.body, FrameBlend(c.body, c.themeDark, 1, 4)};
+        default: return {c.themeLight, c.themeMedium};
+    }
 }
 
 }  // namespace tavo

@@ -1,8 +1,10 @@
 #pragma once
 // The frame control's properties, the presets each style brings, its colour themes and
-// the colours one paint works with. Colours are 0x00BBGGRR values already translated from
-// what was stored; -1 marks one that could not be translated and is drawn as such.
+// the colours one paint works with. Colours are stored as set (0x00BBGGRR, or a system
+// colour reference 0x800000nn) and painted from a copy put through FrameTranslateColours;
+// -1 marks one that could not be translated and is drawn as such.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tavo {
@@ -10,6 +12,9 @@ namespace tavo {
 using FrameColour = std::int32_t;
 
 inline constexpr FrameColour kFrameWhite = 0xFFFFFF;
+inline constexpr FrameColour kFrameUntranslated = -1;
+// The button face as a system colour reference, so that a stored colour follows the system.
+inline constexpr FrameColour kFrameSystemFace = static_cast<FrameColour>(0x8000000Fu);
 inline constexpr int kFrameStyleCount = 9;
 
 struct FrameProperties {
@@ -65,6 +70,7 @@ struct FrameWorkingColours {
     bool operator==(const FrameWorkingColours&) const = default;
 };
 
+// From translated properties; `containerBack` translated too.
 FrameWorkingColours FrameColoursFor(const FrameProperties& p, const FrameSystemColours& system,
                                     FrameColour containerBack);
 
@@ -76,5 +82,23 @@ inline constexpr unsigned kFrameTextWordBreak = 16;
 inline constexpr unsigned kFrameTextSingleLine = 32;
 
 unsigned FrameCaptionFormat(std::int32_t style, std::int32_t alignment);
+
+// Every colour property put through `translate` (stored as set, drawn translated).
+void FrameTranslateColours(FrameProperties& p, const std::function<FrameColour(FrameColour)>& translate);
+
+// `step` of `steps` of the way from one colour to the other, each channel rounded; an
+// untranslated end stays untranslated.
+FrameColour FrameBlend(FrameColour from, FrameColour to, int step, int steps);
+
+// A pixel of a disabled picture: its brightness as a grey, half-way towards white.
+FrameColour FrameGreyed(FrameColour colour);
+
+// The two colours of a header: the top (or left) one and the bottom (or right) one.
+struct FrameHeaderColours {
+    FrameColour first = 0, second = 0;
+    bool operator==(const FrameHeaderColours&) const = default;
+};
+
+FrameHeaderColours FrameHeaderColoursFor(std::int32_t style, const FrameWorkingColours& c);
 
 }  // namespace tavo
