@@ -32,7 +32,10 @@ public:
 private:
     static std::string Join(std::initializer_list<int> values) {
         std::string s;
-        for (const int v : values) s += (s.empty() ? "" : ",") + std::to_string(v);
+        for (const int v : values) {
+            if (!s.empty()) s += ',';
+            s += std::to_string(v);
+        }
         return s;
     }
 };
