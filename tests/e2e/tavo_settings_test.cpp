@@ -1,6 +1,7 @@
 // The settings panel Fram: shown and hidden by 设置(&P), its boxes answering typing by
 // their rules, the spinner beside the window count, the window-kind pair, and the
 // keyword that outlives the program run in the registry.
+#include "driver/pixels.h"
 #include "tavo_script_fixture.h"
 
 namespace e2e {
@@ -23,6 +24,19 @@ protected:
 };
 
 TEST_F(TavoSettings, PanelLocksTheMenusWhileShownAndHidesAgainFromTheMenu) {
+    // Its face: a light-blue body with an orange tab at its upper left.
+    RECT client{};
+    GetClientRect(app.Fram(), &client);
+    const int area = client.right * client.bottom;
+    const auto body = PollUntil([&] { return CountScreenPixels(app.Fram(), RGB(0xB1, 0xC8, 0xF1)); },
+                                [&](int n) { return n > area / 2; }, milliseconds(3000));
+    EXPECT_TRUE(body.ok) << body.last << " light-blue pixels of " << area;
+    const auto orange = [&](LONG right, LONG bottom) {
+        return CountScreenPixels(app.Fram(), RGB(0xFF, 0x80, 0x00), RECT{0, 0, right, bottom});
+    };
+    EXPECT_GT(orange(client.right / 2, client.bottom / 4), 500) << "no orange tab at the upper left";
+    EXPECT_EQ(orange(client.right, client.bottom) - orange(client.right / 2, client.bottom / 4), 0)
+        << "orange outside the tab's corner";
     EXPECT_FALSE(ChooseMenuItem(app.Main(), L'f', L'c', milliseconds(1000))) << "文件(&F) opened over the panel";
     app.ChooseSetup();
     ASSERT_TRUE(WaitFramShown(false).ok) << "设置(&P) did not hide the settings panel";

@@ -1,7 +1,9 @@
 #include "driver/pixels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "driver/paths.h"
@@ -55,29 +57,45 @@ COLORREF ScreenPixel(HWND window, POINT p) {
     return colour;
 }
 
-int CountScreenPixels(HWND window, COLORREF colour) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
+namespace {
+
+// The screen's pixels in a rectangle, rows top down, as 0x00RRGGBB.
+std::vector<DWORD> ScreenBits(const RECT& r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return {};
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> bits(static_cast<size_t>(client.right) * static_cast<size_t>(client.bottom));
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> bits(static_cast<size_t>(width) * static_cast<size_t>(height));
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(client.bottom), bits.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), bits.data(), &info, DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    // DIB pixels are 0x00RRGGBB; COLORREF is 0x00BBGGRR.
-    const DWORD wanted = RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour));
-    int count = 0;
-    for (DWORD pixel : bits) count += (pixel & 0xFFFFFF) == wanted;
-    return count;
+    for (DWORD& pixel : bits) pixel &= 0xFFFFFF;
+    return bits;
+}
+
+// DIB pixels are 0x00RRGGBB; COLORREF is 0x00BBGGRR.
+DWORD Swapped(DWORD colour) { return RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)); }
+
+}  // namespace
+
+int CountScreenPixels(HWND window, COLORREF colour) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return CountScreenPixels(window, colour, client);
+}
+
+int CountScreenPixels(HWND window, COLORREF colour, const RECT& part) {
+    RECT r = part;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const std::vector<DWORD> bits = ScreenBits(r);
+    return static_cast<int>(std::count(bits.begin(), bits.end(), Swapped(colour)));
 }
 
 bool SaveClientShot(HWND window, const std::wstring& path) {
@@ -109,6 +127,16 @@ bool SaveClientShot(HWND window, const std::wstring& path) {
     std::memcpy(file.data(), &head, sizeof head);
     std::memcpy(file.data() + sizeof head, &info.bmiHeader, sizeof info.bmiHeader);
     return WriteWholeFile(path, file);
+}
+
+COLORREF CommonScreenColour(const RECT& r) {
+    const std::vector<DWORD> bits = ScreenBits(r);
+    if (bits.empty()) return CLR_INVALID;
+    std::map<DWORD, int> counts;
+    for (DWORD pixel : bits) ++counts[pixel];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return Swapped(most->first);
 }
 
 }  // namespace e2e

@@ -20,6 +20,11 @@ COLORREF ScreenPixel(HWND window, POINT clientPoint);
 // How many pixels of the window's client area show `colour` on the screen (the window
 // must be uncovered; a child control of another process reads nothing through its own DC).
 int CountScreenPixels(HWND window, COLORREF colour);
+// Within a part of the client area.
+int CountScreenPixels(HWND window, COLORREF colour, const RECT& part);
+
+// The colour most pixels of a screen rectangle show.
+COLORREF CommonScreenColour(const RECT& screen);
 
 // The window's client area as the screen shows it, written as a 24-bit BMP (rows bottom
 // up); false when it cannot be read or written.
