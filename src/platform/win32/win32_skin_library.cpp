@@ -11,9 +11,9 @@ constexpr wchar_t kLibraryFile[] = L"Skin.tg";
 
 // From the executable's own folder only: never a library of that name elsewhere on the path.
 std::wstring LibraryPath() {
-    std::wstring path(MAX_PATH, L'\0');
+    std::wstring path(32768, L'\0');
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0 || n >= path.size()) return kLibraryFile;
+    if (n == 0 || n >= path.size()) return {};
     path.resize(n);
     path.resize(path.find_last_of(L"\\/") + 1);
     return path + kLibraryFile;
@@ -29,7 +29,9 @@ bool Find(HMODULE module, const char* name, F& slot) {
 
 const Win32SkinLibrary::Exports* Win32SkinLibrary::Loaded() {
     if (module_) return &exports_;
-    HMODULE module = LoadLibraryExW(LibraryPath().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    const std::wstring path = LibraryPath();
+    if (path.empty()) return nullptr;
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!module) return nullptr;
     Exports e{};
     if (!Find(module, "SkinH_AttachEx", e.attachEx) || !Find(module, "SkinH_Detach", e.detach) ||
