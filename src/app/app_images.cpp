@@ -8,14 +8,10 @@
 namespace tavo {
 namespace {
 
-constexpr COLORREF kInk = RGB(40, 40, 40);
-constexpr COLORREF kPaper = RGB(255, 255, 255);
-constexpr COLORREF kBlue = RGB(40, 90, 180);
 constexpr COLORREF kFolder = RGB(240, 200, 80);
 constexpr COLORREF kFolderEdge = RGB(160, 120, 20);
 constexpr COLORREF kGreen = RGB(30, 150, 60);
 constexpr COLORREF kRed = RGB(200, 40, 40);
-constexpr COLORREF kGrey = RGB(150, 150, 150);
 
 UniqueImageList NewList(int size, int count) {
     return UniqueImageList(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0));

@@ -4,6 +4,7 @@
 
 #include "app/control_ids.h"
 #include "app/guarded.h"
+#include "app/window_class.h"
 #include "core/capture/hover.h"
 #include "platform/win32/code_page.h"
 
@@ -135,13 +136,7 @@ LRESULT CALLBACK BannerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 HWND CreateBanner(HWND parent, HINSTANCE instance, int id) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = BannerProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = TAVO_BANNER_CLASS;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    if (!RegisterWindowClass(instance, BannerProc, TAVO_BANNER_CLASS)) return nullptr;
     return CreateWindowExW(0, TAVO_BANNER_CLASS, kText, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }

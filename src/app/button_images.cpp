@@ -8,11 +8,7 @@
 namespace tavo {
 namespace {
 
-constexpr COLORREF kInk = RGB(40, 40, 40);
-constexpr COLORREF kPaper = RGB(255, 255, 255);
-constexpr COLORREF kGrey = RGB(150, 150, 150);
 constexpr COLORREF kKeyGrey = RGB(215, 215, 215);
-constexpr COLORREF kBlue = RGB(40, 90, 180);
 constexpr COLORREF kSky = RGB(150, 200, 245);
 constexpr COLORREF kGreen = RGB(40, 150, 60);
 constexpr COLORREF kSun = RGB(250, 200, 40);

@@ -7,6 +7,7 @@
 #include "app/guarded.h"
 #include "app/main_menu.h"
 #include "app/toolbar1.h"
+#include "app/window_class.h"
 #include "core/version.h"
 #include "platform/win32/code_page.h"
 
@@ -232,10 +233,7 @@ LRESULT Form1::OnControlColour(HDC dc, HWND control) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
-    // The stock DC brush takes the colour from the DC: nothing to create or release.
-    SetBkColor(dc, colour);
-    SetDCBrushColor(dc, colour);
-    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    return SolidControlColour(dc, colour);
 }
 
 bool Form1::OnSetCursor(HWND under, UINT hitTest) {

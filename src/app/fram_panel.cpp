@@ -8,6 +8,7 @@
 #include "app/guarded.h"
 #include "app/t_frame.h"
 #include "app/twips.h"
+#include "app/window_class.h"
 #include "core/model/gmx_format.h"
 #include "platform/win32/code_page.h"
 
@@ -74,13 +75,7 @@ FrameProperties FramFace() {
 FramPanel::FramPanel(FramEvents& events) : events_(events), face_(FramFace()) {}
 
 bool FramPanel::Create(HWND parent, HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = TAVO_FRAM_CLASS;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterWindowClass(instance, WindowProc, TAVO_FRAM_CLASS)) return false;
     // Hidden at first, like the panel of a fresh window.
     CreateWindowExW(WS_EX_CONTROLPARENT, TAVO_FRAM_CLASS, L"",
                     WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
@@ -163,21 +158,11 @@ LRESULT FramPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
         case WM_PAINT: Paint(); return 0;
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, kFramColour);
-            SetDCBrushColor(dc, kFramColour);
-            return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-        }
+        case WM_CTLCOLORBTN: return SolidControlColour(reinterpret_cast<HDC>(wParam), kFramColour);
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == c_.vscroll1) OnScroll(LOWORD(wParam));
             return 0;
-        case WM_NCDESTROY: {
-            const HWND window = window_;
-            window_ = nullptr;
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
         default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

@@ -40,7 +40,8 @@ auto Guarded(const char* where, Handler&& handler) {
 
 // The window procedure of a window created with its object as lpCreateParams: the object
 // gets its handle at WM_NCCREATE and answers every later message through `handler`,
-// guarded; once it has let go of the window (handle null) the default handling applies.
+// guarded, up to WM_NCDESTROY, after which its handle is null and the default handling
+// applies.
 template <class Object>
 LRESULT RouteToObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* where,
                       HWND Object::*handle, LRESULT (Object::*handler)(UINT, WPARAM, LPARAM)) {
@@ -52,7 +53,9 @@ LRESULT RouteToObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam, c
     auto* self = reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || !(self->*handle)) return DefWindowProcW(window, message, wParam, lParam);
     const auto result = Guarded(where, [&] { return (self->*handler)(message, wParam, lParam); });
-    return result ? *result : DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT answer = result ? *result : DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) self->*handle = nullptr;  // the window is gone
+    return answer;
 }
 
 }  // namespace tavo

@@ -11,6 +11,11 @@
 namespace tavo {
 
 inline constexpr COLORREF kImageMaskColour = RGB(255, 0, 255);
+// The colours the tree's images and the editor's buttons share.
+inline constexpr COLORREF kInk = RGB(40, 40, 40);
+inline constexpr COLORREF kPaper = RGB(255, 255, 255);
+inline constexpr COLORREF kBlue = RGB(40, 90, 180);
+inline constexpr COLORREF kGrey = RGB(150, 150, 150);
 
 class ImageCanvas {
 public:

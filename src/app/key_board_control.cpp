@@ -8,6 +8,7 @@
 #include "app/guarded.h"
 #include "app/twips.h"
 #include "app/ui_font.h"
+#include "app/window_class.h"
 #include "core/editor/editor_panel_view.h"
 #include "platform/win32/gdi_handles.h"
 
@@ -153,13 +154,7 @@ private:
 }  // namespace
 
 bool KeyBoardControl::Create(HWND parent, HINSTANCE instance, int id) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WindowProc;  // no CS_DBLCLKS: quick clicks are presses of their own
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = TAVO_KEYBOARD_CLASS;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterWindowClass(instance, WindowProc, TAVO_KEYBOARD_CLASS)) return false;
     CreateWindowExW(0, TAVO_KEYBOARD_CLASS, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
                     0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                     this);
@@ -191,11 +186,6 @@ LRESULT KeyBoardControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFOCUS: events_.EnterFoucs(); return 0;
         case WM_KILLFOCUS: events_.ExitFoucs(); return 0;
-        case WM_NCDESTROY: {
-            const HWND window = window_;
-            window_ = nullptr;
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
         default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

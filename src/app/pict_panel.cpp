@@ -10,6 +10,7 @@
 #include "app/control_ids.h"
 #include "app/guarded.h"
 #include "app/twips.h"
+#include "app/window_class.h"
 #include "platform/win32/code_page.h"
 
 namespace tavo {
@@ -131,13 +132,7 @@ bool PasteAsOneLine(HWND edit) {
 }  // namespace
 
 bool PictPanel::Create(HWND parent, HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = TAVO_PICT_CLASS;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterWindowClass(instance, WindowProc, TAVO_PICT_CLASS)) return false;
     if (const UINT dpi = GetDpiForWindow(parent)) dpi_ = dpi;
     // Hidden until the editor shows it; Tab moves between its children.
     CreateWindowExW(WS_EX_CONTROLPARENT, TAVO_PICT_CLASS, L"",
@@ -302,13 +297,10 @@ LRESULT PictPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == kPadHoverTimer) PollPadHover();
             if (wParam == kPickerPollTimer) PollPicker();
             return 0;
-        case WM_NCDESTROY: {
+        case WM_NCDESTROY:
             // The children are gone, and with them the last use of the images.
             images_ = ButtonImages();
-            const HWND window = window_;
-            window_ = nullptr;
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
+            break;
         default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
@@ -321,9 +313,7 @@ LRESULT PictPanel::OnCtlColor(UINT message, HDC dc, HWND control) {
     if (message == WM_CTLCOLORSTATIC && !label)
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
-    SetBkColor(dc, kColour);
-    SetDCBrushColor(dc, kColour);
-    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    return SolidControlColour(dc, kColour);
 }
 
 void PictPanel::OnCommand(int id, int code) {

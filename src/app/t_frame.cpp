@@ -4,6 +4,7 @@
 
 #include "app/control_ids.h"
 #include "app/guarded.h"
+#include "app/window_class.h"
 #include "platform/win32/code_page.h"
 
 namespace tavo {
@@ -20,13 +21,7 @@ FrameColour Translated(FrameColour set) {
 }  // namespace
 
 bool TFrame::Create(HWND parent, HINSTANCE instance, int id, const wchar_t* name) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = TAVO_FRAME_CLASS;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterWindowClass(instance, WindowProc, TAVO_FRAME_CLASS)) return false;
     p_ = NewFrameProperties(kFrameSystemFace, WideToUtf8(name));
     CreateWindowExW(WS_EX_CONTROLPARENT, TAVO_FRAME_CLASS, name,
                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
@@ -101,10 +96,7 @@ void TFrame::Paint() {
 }
 
 LRESULT TFrame::ChildColours(HDC dc) const {
-    const FrameColour body = WorkingColours(Shown()).body;
-    SetBkColor(dc, static_cast<COLORREF>(body));
-    SetDCBrushColor(dc, static_cast<COLORREF>(body));
-    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    return SolidControlColour(dc, static_cast<COLORREF>(WorkingColours(Shown()).body));
 }
 
 void TFrame::Notify(WORD code) const {
@@ -159,11 +151,6 @@ LRESULT TFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
         case WM_HSCROLL:
         case WM_VSCROLL: return SendMessageW(GetParent(window_), message, wParam, lParam);
-        case WM_NCDESTROY: {
-            const HWND window = window_;
-            window_ = nullptr;
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
         default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
