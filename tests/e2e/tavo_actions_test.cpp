@@ -160,9 +160,7 @@ protected:
     // Tavo in front, as after a user's click on its menu: CTRL pressed through the
     // keyboard input then goes to Tavo, and the target reads the system-wide state.
     void BringTavoToFront() {
-        SetForegroundWindow(app.Main());
-        const auto front = PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == app.Main(); },
-                                     milliseconds(3000));
+        const auto front = BringToForeground(app.Main());
         ASSERT_TRUE(front.ok) << "foreground window stays " << front.last;
     }
 

@@ -50,7 +50,7 @@ protected:
         return PollUntil([&] { return Posted(); }, [&](const auto& p) { return p == expected; }, milliseconds(3000));
     }
 
-    bool BringToFront(HWND window) { return WaitForeground(window).ok; }
+    bool BringToFront(HWND window) { return BringToForeground(window).ok; }
 };
 
 TEST_F(TavoHotKey, CtrlF2HidesAndShowsTheMainWindowWhileARunGoesOn) {

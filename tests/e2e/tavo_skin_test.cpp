@@ -14,10 +14,7 @@ namespace {
 
 constexpr std::chrono::milliseconds kTimeout{5000};
 
-bool InFront(HWND window) {
-    SetForegroundWindow(window);
-    return PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == window; }, kTimeout).ok;
-}
+bool InFront(HWND window) { return BringToForeground(window, kTimeout).ok; }
 
 // A band in the middle of the title bar, right of the caption text and left of the buttons.
 RECT CaptionBand(HWND window) {

@@ -82,9 +82,7 @@ protected:
 };
 
 TEST_F(TavoSplitter, DraggingTheBarMovesTheBorderWithinItsLimits) {
-    SetForegroundWindow(app.Main());
-    const auto front = PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == app.Main(); },
-                                 std::chrono::milliseconds(3000));
+    const auto front = BringToForeground(app.Main());
     ASSERT_TRUE(front.ok) << "foreground window stays " << front.last;
     const auto laidOut = PollUntil([&] { return TreeWidth(); }, [](int w) { return w > 0; },
                                    std::chrono::milliseconds(3000));

@@ -23,16 +23,10 @@ protected:
         TavoScriptTest::TearDown();
     }
 
-    Polled<HWND> WaitForeground(HWND window) {
-        SetForegroundWindow(window);
-        return PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == window; },
-                         std::chrono::milliseconds(3000));
-    }
-
     // As a user's click on its window would: keys then go to Tavo, and the CTRL that Tavo
     // presses for a key command is read by the target as the system-wide state.
     void BringToFront() {
-        const auto front = WaitForeground(app.Main());
+        const auto front = BringToForeground(app.Main());
         ASSERT_TRUE(front.ok) << "foreground window stays " << front.last;
     }
 

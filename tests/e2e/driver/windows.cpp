@@ -91,4 +91,9 @@ HWND WaitForControl(HWND root, int controlId, std::chrono::milliseconds timeout)
 
 POINT ScreenCentre() { return {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2}; }
 
+Polled<HWND> BringToForeground(HWND window, milliseconds timeout) {
+    SetForegroundWindow(window);
+    return PollUntil([] { return GetForegroundWindow(); }, [&](HWND w) { return w == window; }, timeout);
+}
+
 }  // namespace e2e

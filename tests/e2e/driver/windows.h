@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "driver/poll.h"
+
 namespace e2e {
+
+// Asks for the window in front and waits (bounded) until it is; the window in front last.
+Polled<HWND> BringToForeground(HWND window, milliseconds timeout = milliseconds(3000));
 
 // Top-level windows, visible or not; processId 0 takes every process.
 std::vector<HWND> TopLevelWindows(DWORD processId);
