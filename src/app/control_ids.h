@@ -4,8 +4,7 @@
 
 #define TAVO_MAIN_WINDOW_CLASS L"TavoMainWindow"
 #define TAVO_MAIN_WINDOW_TITLE L"Tavo"
-#define TAVO_FRAM_CLASS L"TavoFram"
-#define TAVO_FRAME_CLASS L"TavoFrame"  // the frame control TFrame
+#define TAVO_FRAME_CLASS L"TavoFrame"  // the frame control TFrame: the settings panel Fram
 #define TAVO_PICT_CLASS L"TavoPict"
 #define TAVO_KEYBOARD_CLASS L"TavoKeyBoard"
 #define TAVO_BANNER_CLASS L"TavoBanner"

@@ -14,8 +14,8 @@ void DpiResources::Apply(const Form1Controls& c, UINT dpi) {
     UniqueImageList toolbarImages = MakeToolbarImages(dpi);
 
     const WPARAM f = reinterpret_cast<WPARAM>(font.Get());
-    for (HWND control : {c.toolbar1, c.label1, c.infoTree, c.journal, c.fram, c.labKeyCaption,
-                         c.labKey, c.root, c.label4})
+    for (HWND control : {c.toolbar1, c.label1, c.infoTree, c.journal, c.labKeyCaption, c.labKey,
+                         c.root, c.label4})
         SendMessageW(control, WM_SETFONT, f, TRUE);
     SendMessageW(c.infoTree, TVM_SETIMAGELIST, TVSIL_NORMAL,
                  reinterpret_cast<LPARAM>(treeImages.Get()));

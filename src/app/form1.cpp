@@ -138,6 +138,8 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kRunDeferredMessage: RunDeferred(); return 0;
         case WM_COMMAND:
+            // The settings panel's frame passes on its controls' messages and its Resize.
+            if (fram_.OnCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
             OnEditorCommand(LOWORD(wParam), HIWORD(wParam));
             OnCommand(LOWORD(wParam));
             return 0;
@@ -149,6 +151,9 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (const auto result = OnTreeNotify(header)) return *result;
             break;
         }
+        case WM_VSCROLL:
+            if (fram_.OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam))) return 0;
+            break;
         case WM_DRAWITEM:
             if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
@@ -188,6 +193,7 @@ bool Form1::OnCreate() {
     if (!CreateForm1Controls(window_, instance_, fram_, pict_, keyBoard_, controls_)) return false;
     const UINT dpi = GetDpiForWindow(window_);
     resources_.Apply(controls_, dpi);
+    fram_.SetFont(resources_.Font());
     pict_.ApplyDpi(dpi, resources_.Font());
     LayOutControls(controls_, controller_.View().split, dpi);
     SizeMainWindow(window_, dpi, WorkAreaOrigin());
@@ -218,6 +224,7 @@ void Form1::OnCommand(int id) {
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
     resources_.Apply(controls_, dpi);
+    fram_.SetFont(resources_.Font());
     pict_.ApplyDpi(dpi, resources_.Font());
     LayOutControls(controls_, controller_.View().split, dpi);
     SizeMainWindow(window_, dpi, POINT{suggested.left, suggested.top});

@@ -78,7 +78,8 @@ private:
     std::optional<LRESULT> OnTreeNotify(NMHDR& header);
     void OnEditorCommand(int id, int code);
     TwipsPoint ToTwips(POINT pixels) const;
-    TreeBox TreeBoxTwips() const;
+    PanelRoom PanelRoomTwips() const;
+    FocusDestination FocusDestinationNow() const;
     void TreePressed(const std::optional<std::string>& node) override;
     void TreeReleased(MouseButton button, const std::optional<std::string>& node, POINT at) override;
     void TreeDragOver(const std::optional<std::string>& node, bool insideTree) override;
@@ -91,6 +92,7 @@ private:
     // Picking (form1_capture.cpp).
     void PictPickerPressed(Picker picker) override;
     void PictPickerReleased(Picker picker, POINT screen) override;
+    void PictPickerCancelled(Picker picker) override;
     void PictPadClicked(Pad pad, int square) override;
     void SplitPressed(int x) override;
     void SplitMoved(int x) override;
@@ -136,7 +138,7 @@ private:
     MainController controller_;
     HotKeyHook hotKey_{controller_.Slots(), keyboard_};
     Win32SkinLibrary skinLibrary_{*codePage_};
-    Win32SkinSystem skinSystem_{*codePage_};
+    Win32SkinSystem skinSystem_;
     SkinHost skin_{skinLibrary_, skinSystem_, files_};  // TForm1: the main window's skin
 };
 

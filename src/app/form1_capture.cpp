@@ -49,6 +49,14 @@ void Form1::PictPickerReleased(Picker picker, POINT screen) {
     Render();
 }
 
+void Form1::PictPickerCancelled(Picker picker) {
+    if (IsPointPicker(picker))
+        MoveTop(window_, controller_.Picks().CancelPointPick(KindOf(picker)));
+    else
+        controller_.Picks().CancelJumpPick();
+    Render();
+}
+
 void Form1::PictPadClicked(Pad pad, int square) {
     controller_.Picks().SelectOrientation(pad == Pad::Wei ? PadKind::Click : PadKind::Recognition, square);
     Render();

@@ -29,19 +29,34 @@ TwipsPoint Form1::ToTwips(POINT pixels) const {
     return {MulDiv(pixels.x, kTwipsPerInch, dpi), MulDiv(pixels.y, kTwipsPerInch, dpi)};
 }
 
-TreeBox Form1::TreeBoxTwips() const {
+PanelRoom Form1::PanelRoomTwips() const {
     RECT r{};
     GetWindowRect(controls_.infoTree, &r);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+    RECT client{};
+    GetClientRect(window_, &client);
     const TwipsPoint topLeft = ToTwips({r.left, r.top});
     const TwipsPoint size = ToTwips({r.right - r.left, r.bottom - r.top});
-    return {topLeft.y, size.x, size.y};
+    const TwipsPoint clientSize = ToTwips({client.right, client.bottom});
+    return {topLeft.y, size.x, size.y, clientSize.x, clientSize.y};
+}
+
+// The tree's caption edit box is the tree; a window of another program, or none (Tavo
+// hidden or in the background), is outside.
+FocusDestination Form1::FocusDestinationNow() const {
+    const HWND focus = GetFocus();
+    if (IsIn(focus, controls_.infoTree)) return FocusDestination::Tree;
+    if (focus && (focus == window_ || IsChild(window_, focus))) return FocusDestination::OtherControl;
+    return FocusDestination::Outside;
 }
 
 std::optional<LRESULT> Form1::OnTreeNotify(NMHDR& header) {
     switch (header.code) {
         case TVN_SELCHANGINGW: {
             if (view_.Tree().Updating()) return std::nullopt;
+            // A collapse moves the control's selection off the node it hides; the current
+            // Instruction stays what it is.
+            if (treeInput_.Toggling()) return TRUE;
             // Only the core selects: a move by the keyboard (or by another program) is
             // put to the core's rules and shown once they have answered.
             const auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
@@ -57,16 +72,17 @@ std::optional<LRESULT> Form1::OnTreeNotify(NMHDR& header) {
         }
         case TVN_ENDLABELEDITW: {
             const auto& edit = reinterpret_cast<NMTVDISPINFOW&>(header);
-            if (!edit.item.pszText) return FALSE;  // cancelled: nothing changes
-            // The tree is rebuilt from the core afterwards, not under the control's feet.
-            Defer([this, text = WideToUtf8(edit.item.pszText)] { controller_.Pointer().CaptionEdited(text); });
-            return FALSE;
+            // The edit box had the focus, not the tree: where the focus went when the edit
+            // ended is the tree's focus loss. The tree is rebuilt from the core afterwards,
+            // not under the control's feet.
+            if (edit.item.pszText)
+                Defer([this, text = WideToUtf8(edit.item.pszText)] { controller_.Pointer().CaptionEdited(text); });
+            Defer([this] { controller_.Pointer().FocusLost(FocusDestinationNow()); });
+            return FALSE;  // a cancelled edit changes nothing
         }
         case NM_KILLFOCUS:
             // By the time it runs the tree may have the focus back (the guard's No gives it).
-            Defer([this] {
-                if (GetFocus() != controls_.infoTree) controller_.Pointer().FocusLost();
-            });
+            Defer([this] { controller_.Pointer().FocusLost(FocusDestinationNow()); });
             return 0;
         default: return std::nullopt;
     }
@@ -84,7 +100,7 @@ void Form1::TreePressed(const std::optional<std::string>& node) {
 }
 
 void Form1::TreeReleased(MouseButton button, const std::optional<std::string>& node, POINT at) {
-    controller_.Pointer().Released(button, node, ToTwips(at), TreeBoxTwips());
+    controller_.Pointer().Released(button, node, ToTwips(at), PanelRoomTwips());
     Render();
 }
 

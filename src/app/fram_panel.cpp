@@ -6,9 +6,7 @@
 
 #include "app/control_ids.h"
 #include "app/guarded.h"
-#include "app/t_frame.h"
 #include "app/twips.h"
-#include "app/window_class.h"
 #include "core/model/gmx_format.h"
 #include "platform/win32/code_page.h"
 
@@ -57,66 +55,62 @@ std::string TextOf(HWND window) {
     return WideToUtf8(text);
 }
 
-// The frame control's style 5 in the panel's colours: the outline blends into the body.
-FrameProperties FramFace() {
-    constexpr auto body = static_cast<FrameColour>(kFramColour);
-    FrameProperties p;
-    ApplyFrameStyle(p, 5, body);
-    p.frameColor = p.fillColor = p.backColor = body;
-    p.textBoxColor = static_cast<FrameColour>(kFramTabColour);
-    p.textColor = kFrameWhite;
-    p.alignment = 0;
-    p.caption = kFramCaption;
-    return p;
-}
-
 }  // namespace
 
-FramPanel::FramPanel(FramEvents& events) : events_(events), face_(FramFace()) {}
-
 bool FramPanel::Create(HWND parent, HINSTANCE instance) {
-    if (!RegisterWindowClass(instance, WindowProc, TAVO_FRAM_CLASS)) return false;
-    // Hidden at first, like the panel of a fresh window.
-    CreateWindowExW(WS_EX_CONTROLPARENT, TAVO_FRAM_CLASS, L"",
-                    WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FRAM)), instance, this);
-    return window_ && CreateChildren(instance);
+    if (!frame_.Create(parent, instance, IDC_FRAM, L"Fram")) return false;
+    ShowWindow(frame_.Handle(), SW_HIDE);  // hidden at first, like the panel of a fresh window
+    SetFace();
+    return CreateChildren(instance);
+}
+
+// Style 5 in the panel's colours: the outline blends into the body, the tab is orange.
+void FramPanel::SetFace() {
+    frame_.SetStyle(5);
+    frame_.Change([](FrameProperties& p) {
+        constexpr auto body = static_cast<FrameColour>(kFramColour);
+        p.frameColor = p.fillColor = p.backColor = body;
+        p.textBoxColor = static_cast<FrameColour>(kFramTabColour);
+        p.textColor = kFrameWhite;
+        p.alignment = 0;
+        p.caption = kFramCaption;
+    });
 }
 
 bool FramPanel::CreateChildren(HINSTANCE instance) {
+    const HWND frame = frame_.Handle();
     for (int i = 0; i < 4; ++i)
-        c_.labels[i] = Child(window_, instance, -1, WC_STATICW, kLabels[i], SS_LEFT | SS_NOPREFIX);
-    c_.nameTxt = Edit(window_, instance, IDC_NAME_TXT);
-    c_.widthTxt = Edit(window_, instance, IDC_WIDTH_TXT);
-    c_.heightTxt = Edit(window_, instance, IDC_HEIGHT_TXT);
-    c_.text1 = Edit(window_, instance, IDC_TEXT1);
+        c_.labels[i] = Child(frame, instance, -1, WC_STATICW, kLabels[i], SS_LEFT | SS_NOPREFIX);
+    c_.nameTxt = Edit(frame, instance, IDC_NAME_TXT);
+    c_.widthTxt = Edit(frame, instance, IDC_WIDTH_TXT);
+    c_.heightTxt = Edit(frame, instance, IDC_HEIGHT_TXT);
+    c_.text1 = Edit(frame, instance, IDC_TEXT1);
     // A plain scroll bar: its up arrow lowers the value towards -10, which is the
     // window count rising, as the box beside it shows.
-    c_.vscroll1 = Child(window_, instance, IDC_VSCROLL1, WC_SCROLLBARW, L"", SBS_VERT);
-    c_.option1 = Child(window_, instance, IDC_OPTION1, WC_BUTTONW, L"Flash窗体",
-                       WS_TABSTOP | BS_PUSHBUTTON);
-    c_.option2 = Child(window_, instance, IDC_OPTION2, WC_BUTTONW, L"其它窗体",
-                       WS_TABSTOP | BS_PUSHBUTTON);
-    c_.label5 = Child(window_, instance, IDC_LABEL5, WC_STATICW,
-                      Utf8ToWide(kLabel5Caption).c_str(), SS_LEFT | SS_NOPREFIX);
+    c_.vscroll1 = Child(frame, instance, IDC_VSCROLL1, WC_SCROLLBARW, L"", SBS_VERT);
+    c_.option1 = Child(frame, instance, IDC_OPTION1, WC_BUTTONW, L"Flash窗体", WS_TABSTOP | BS_PUSHBUTTON);
+    c_.option2 = Child(frame, instance, IDC_OPTION2, WC_BUTTONW, L"其它窗体", WS_TABSTOP | BS_PUSHBUTTON);
+    c_.label5 = Child(frame, instance, IDC_LABEL5, WC_STATICW, Utf8ToWide(kLabel5Caption).c_str(),
+                      SS_LEFT | SS_NOPREFIX);
     if (!c_.nameTxt || !c_.widthTxt || !c_.heightTxt || !c_.text1 || !c_.vscroll1 ||
         !c_.option1 || !c_.option2 || !c_.label5 ||
         std::find(std::begin(c_.labels), std::end(c_.labels), nullptr) != std::end(c_.labels))
         return false;
     SetScrollRange(c_.vscroll1, SB_CTL, kMinSpinner, kMaxSpinner, FALSE);
     SetScrollPos(c_.vscroll1, SB_CTL, kMaxSpinner, FALSE);
+    LayOutChildren();
     return SetWindowSubclass(c_.nameTxt, NameTxtProc, kNameTxtSubclass,
                              reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 void FramPanel::Show(bool shown) {
-    ShowWindow(window_, shown ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(frame_.Handle(), shown ? SW_SHOWNA : SW_HIDE);
     if (shown)
-        SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(frame_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FramPanel::Render(const SettingsPanelView& s) {
-    if (!window_) return;
+    if (!frame_.Handle()) return;
     // Compared with the controls, not with the last view: a rule may leave its setting
     // as it was while the box holds what the user typed.
     SetText(c_.nameTxt, s.Name_txt);
@@ -141,51 +135,36 @@ void FramPanel::SetText(HWND edit, const std::string& text) {
     rendering_ = false;
 }
 
-LRESULT CALLBACK FramPanel::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) {
-    return RouteToObject(window, message, wParam, lParam, "settings panel handler", &FramPanel::window_,
-                         &FramPanel::Handle);
-}
-
-LRESULT FramPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_SIZE: LayOutChildren(); return 0;
-        case WM_SETFONT:
-            font_ = reinterpret_cast<HFONT>(wParam);
-            SetChildFonts(font_);
-            if (LOWORD(lParam)) InvalidateRect(window_, nullptr, TRUE);
-            return 0;
-        case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
-        case WM_PAINT: Paint(); return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: return SolidControlColour(reinterpret_cast<HDC>(wParam), kFramColour);
-        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-        case WM_VSCROLL:
-            if (reinterpret_cast<HWND>(lParam) == c_.vscroll1) OnScroll(LOWORD(wParam));
-            return 0;
-        default: break;
+bool FramPanel::OnCommand(HWND from, int id, int code) {
+    const HWND frame = frame_.Handle();
+    if (!frame || !from) return false;
+    if (from == frame) {
+        if (code == kFrameResized) LayOutChildren();
+        return true;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-void FramPanel::OnCommand(int id, int code) {
+    if (GetParent(from) != frame) return false;
     if (code == EN_CHANGE && !rendering_) {
-        HWND edit = GetDlgItem(window_, id);
-        switch (id) {
-            case IDC_NAME_TXT: events_.FramTextChanged(SettingsBox::Name_txt, TextOf(edit)); break;
-            case IDC_WIDTH_TXT: events_.FramTextChanged(SettingsBox::Width_txt, TextOf(edit)); break;
-            case IDC_HEIGHT_TXT: events_.FramTextChanged(SettingsBox::Height_txt, TextOf(edit)); break;
-            case IDC_TEXT1: events_.FramTextChanged(SettingsBox::Text1, TextOf(edit)); break;
-            default: break;
-        }
+        ChangeText(id, from);
     } else if (code == BN_CLICKED && id == IDC_OPTION1) {
         events_.FramOption1Clicked();
     } else if (code == BN_CLICKED && id == IDC_OPTION2) {
         events_.FramOption2Clicked();
     }
+    return true;
 }
 
-void FramPanel::OnScroll(int request) {
+void FramPanel::ChangeText(int id, HWND edit) {
+    switch (id) {
+        case IDC_NAME_TXT: events_.FramTextChanged(SettingsBox::Name_txt, TextOf(edit)); break;
+        case IDC_WIDTH_TXT: events_.FramTextChanged(SettingsBox::Width_txt, TextOf(edit)); break;
+        case IDC_HEIGHT_TXT: events_.FramTextChanged(SettingsBox::Height_txt, TextOf(edit)); break;
+        case IDC_TEXT1: events_.FramTextChanged(SettingsBox::Text1, TextOf(edit)); break;
+        default: break;
+    }
+}
+
+bool FramPanel::OnScroll(HWND from, int request) {
+    if (!from || from != c_.vscroll1) return false;
     SCROLLINFO info{sizeof(info), SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
     GetScrollInfo(c_.vscroll1, SB_CTL, &info);
     int value = info.nPos;
@@ -198,12 +177,13 @@ void FramPanel::OnScroll(int request) {
         case SB_BOTTOM: value = kMaxSpinner; break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: value = info.nTrackPos; break;
-        default: return;
+        default: return true;
     }
     value = std::clamp(value, kMinSpinner, kMaxSpinner);
-    if (value == info.nPos) return;
+    if (value == info.nPos) return true;
     SetScrollPos(c_.vscroll1, SB_CTL, value, TRUE);
     events_.FramSpinnerChanged(value);
+    return true;
 }
 
 LRESULT CALLBACK FramPanel::NameTxtProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
@@ -222,7 +202,7 @@ LRESULT CALLBACK FramPanel::NameTxtProc(HWND edit, UINT message, WPARAM wParam, 
 }
 
 void FramPanel::LayOutChildren() {
-    const UINT dpi = GetDpiForWindow(window_);
+    const UINT dpi = GetDpiForWindow(frame_.Handle());
     const HWND boxes[] = {c_.nameTxt, c_.widthTxt, c_.heightTxt, c_.text1};
     for (int row = 0; row < 4; ++row) {
         Place(c_.labels[row], InRow(kLabelCell, row), dpi);
@@ -238,17 +218,13 @@ void FramPanel::LayOutChildren() {
     Place(c_.label5, kLabel5, dpi);
 }
 
-void FramPanel::SetChildFonts(HFONT font) {
+void FramPanel::SetFont(HFONT font) {
     const WPARAM f = reinterpret_cast<WPARAM>(font);
+    SendMessageW(frame_.Handle(), WM_SETFONT, f, TRUE);  // the caption's
     for (HWND child : {c_.nameTxt, c_.widthTxt, c_.heightTxt, c_.text1, c_.option1, c_.option2,
                        c_.label5})
         SendMessageW(child, WM_SETFONT, f, TRUE);
     for (HWND label : c_.labels) SendMessageW(label, WM_SETFONT, f, TRUE);
-}
-
-void FramPanel::Paint() {
-    PaintFrameWindow(window_, face_, FrameColoursFor(face_, FrameSystemColoursNow(), face_.fillColor),
-                     font_, captionSize_);
 }
 
 }  // namespace tavo

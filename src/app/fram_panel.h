@@ -1,13 +1,13 @@
 #pragma once
-// Fram, the settings panel: a child window over the tree with the target-window settings.
-// It shows the view-model's settings and reports the user's edits; the rules that answer
-// them are the controller's.
+// Fram, the settings panel: the frame control (TFrame) in style 5 over the tree, holding
+// the target-window settings as its contained controls. It shows the view-model's
+// settings and reports the user's edits; the rules that answer them are the controller's.
 #include <windows.h>
 
 #include <string>
 
+#include "app/t_frame.h"
 #include "core/controller/main_controller.h"
-#include "core/controls/frame_properties.h"
 
 namespace tavo {
 
@@ -30,18 +30,25 @@ inline constexpr COLORREF kFramTabColour = 0x0080FF;
 
 class FramPanel {
 public:
-    explicit FramPanel(FramEvents& events);
+    explicit FramPanel(FramEvents& events) : events_(events) {}
     FramPanel(const FramPanel&) = delete;
     FramPanel& operator=(const FramPanel&) = delete;
 
-    // Creates the panel hidden, with its children; false on failure.
+    // Creates the frame hidden, with its contained controls; false on failure.
     bool Create(HWND parent, HINSTANCE instance);
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return frame_.Handle(); }
 
     // Shows or hides the panel; shown, it lies above the other children.
     void Show(bool shown);
     // Puts the settings into the controls whose content differs from them.
     void Render(const SettingsPanelView& settings);
+    // The caption's and the contained controls' font (not owned).
+    void SetFont(HFONT font);
+
+    // The frame hands its controls' messages, and its own Resize, to the container, which
+    // passes them on here: true when the message was the panel's.
+    bool OnCommand(HWND from, int id, int code);
+    bool OnScroll(HWND from, int request);
 
 private:
     struct Children {
@@ -50,25 +57,18 @@ private:
         HWND labels[4] = {};
     };
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK NameTxtProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void SetFace();
     bool CreateChildren(HINSTANCE instance);
     void LayOutChildren();
-    void SetChildFonts(HFONT font);
-    void OnCommand(int id, int code);
-    void OnScroll(int request);
-    void Paint();
+    void ChangeText(int id, HWND edit);
     void SetText(HWND edit, const std::string& text);
 
     FramEvents& events_;
-    HWND window_ = nullptr;
+    TFrame frame_;
     Children c_;
-    HFONT font_ = nullptr;  // the parent's, not owned
     bool rendering_ = false;
-    FrameProperties face_;  // drawn as the frame control's style 5
-    SIZE captionSize_{};
 };
 
 }  // namespace tavo

@@ -324,11 +324,6 @@ void PaintFrame(HDC dc, const RECT& client, const FrameProperties& p,
     DrawPicture(dc, picture, iconAt, p.iconSize, p.enabled);
 }
 
-void PaintFrame(HDC dc, const RECT& client, const FrameProperties& p,
-                const FrameWorkingColours& colours, HFONT font, SIZE& captionSize) {
-    PaintFrame(dc, client, p, colours, font, nullptr, captionSize);
-}
-
 void PaintFrameWindow(HWND window, const FrameProperties& p, const FrameWorkingColours& colours,
                       HFONT font, HICON picture, SIZE& captionSize) {
     PAINTSTRUCT ps{};
@@ -346,11 +341,6 @@ void PaintFrameWindow(HWND window, const FrameProperties& p, const FrameWorkingC
         }
     }
     EndPaint(window, &ps);
-}
-
-void PaintFrameWindow(HWND window, const FrameProperties& p, const FrameWorkingColours& colours,
-                      HFONT font, SIZE& captionSize) {
-    PaintFrameWindow(window, p, colours, font, nullptr, captionSize);
 }
 
 }  // namespace tavo

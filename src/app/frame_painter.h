@@ -1,6 +1,6 @@
 #pragma once
-// The frame control's painter, which other panels (Fram) also use for their own face.
-// Properties and colours come translated (no system colour references).
+// The frame control's painter. Properties and colours come translated (no system colour
+// references).
 #include <windows.h>
 
 #include "core/controls/frame_geometry.h"
@@ -17,13 +17,9 @@ FrameSystemColours FrameSystemColoursNow();
 // empty caption keeps it.
 void PaintFrame(HDC dc, const RECT& client, const FrameProperties& p,
                 const FrameWorkingColours& colours, HFONT font, HICON picture, SIZE& captionSize);
-void PaintFrame(HDC dc, const RECT& client, const FrameProperties& p,
-                const FrameWorkingColours& colours, HFONT font, SIZE& captionSize);
 
 // PaintFrame for a window's WM_PAINT, drawn off screen first so it never flickers.
 void PaintFrameWindow(HWND window, const FrameProperties& p, const FrameWorkingColours& colours,
                       HFONT font, HICON picture, SIZE& captionSize);
-void PaintFrameWindow(HWND window, const FrameProperties& p, const FrameWorkingColours& colours,
-                      HFONT font, SIZE& captionSize);
 
 }  // namespace tavo

@@ -67,10 +67,11 @@ LRESULT CALLBACK InfoTreeInput::Proc(HWND tree, UINT message, WPARAM wParam, LPA
 std::optional<LRESULT> InfoTreeInput::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
-            Press(*ButtonOf(message), at);
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+            Press(*ButtonOf(message), at, false);
+            return 0;
+        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+            Press(*ButtonOf(message), at, true);
             return 0;
         case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
             Release(*ButtonOf(message), at);
@@ -98,22 +99,30 @@ std::optional<LRESULT> InfoTreeInput::Handle(UINT message, WPARAM wParam, LPARAM
     }
 }
 
-void InfoTreeInput::Press(MouseButton button, POINT at) {
+// A left press on a node's +/- button, or a double click on the node, expands or
+// collapses it, as in any tree.
+void InfoTreeInput::Press(MouseButton button, POINT at, bool doubleClick) {
     KillTimer(tree_, kEditTimer);
     if (pressed_) return;  // a second button while one is held belongs to the first
     SetFocus(tree_);
     UINT flags = 0;
     pressedNode_ = view_.HitTest(at, &flags);
     pressedOnSelected_ = pressedNode_ && *pressedNode_ == view_.SelectedKey();
-    if (button == MouseButton::Left && (flags & TVHT_ONITEMBUTTON)) {
+    if (button == MouseButton::Left && (flags & (TVHT_ONITEMBUTTON | (doubleClick ? TVHT_ONITEM : 0)))) {
         TVHITTESTINFO hit{at, 0, nullptr};
         SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-        SendMessageW(tree_, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(hit.hItem));
+        Toggle(hit.hItem);
     }
     pressed_ = button;
     pressedAt_ = at;
     SetCapture(tree_);
     events_.TreePressed(pressedNode_);
+}
+
+void InfoTreeInput::Toggle(HTREEITEM item) {
+    toggling_ = true;
+    SendMessageW(tree_, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
+    toggling_ = false;
 }
 
 void InfoTreeInput::Move(POINT at) {

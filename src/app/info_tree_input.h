@@ -34,12 +34,16 @@ public:
     InfoTreeInput& operator=(const InfoTreeInput&) = delete;
 
     bool Attach(HWND tree);
+    // True while a click expands or collapses a node: a selection the control then moves
+    // by itself (off a node a collapse hides) changes only what is shown.
+    bool Toggling() const { return toggling_; }
 
 private:
     static LRESULT CALLBACK Proc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR id, DWORD_PTR self);
     std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Press(MouseButton button, POINT at);
+    void Press(MouseButton button, POINT at, bool doubleClick);
+    void Toggle(HTREEITEM item);
     void Release(MouseButton button, POINT at);
     void Move(POINT at);
     void BeginDrag(POINT at);
@@ -56,6 +60,7 @@ private:
     bool pressedOnSelected_ = false;
     bool dragging_ = false;
     bool releasing_ = false;  // our own ReleaseCapture, not a lost capture
+    bool toggling_ = false;
     UniqueImageList dragImage_;
 };
 

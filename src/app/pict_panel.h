@@ -34,10 +34,11 @@ public:
     // DelOrder or Clear lost the focus.
     virtual void PictButtonLostFocus() = 0;
     // A picker was pressed with the left button; it holds the mouse capture until the
-    // release, which is reported with the screen point where the button was let go
-    // (also when the capture was lost: then where the pointer is).
+    // release, which is reported with the screen point where the button was let go. A
+    // capture taken by another window (a message box, another program) cancels the pick.
     virtual void PictPickerPressed(Picker picker) = 0;
     virtual void PictPickerReleased(Picker picker, POINT screen) = 0;
+    virtual void PictPickerCancelled(Picker picker) = 0;
     // A click on square 0..4 of a pad, or 5 for the pad's background square.
     virtual void PictPadClicked(Pad pad, int square) = 0;
 
@@ -88,6 +89,9 @@ private:
     std::optional<LRESULT> OnPickerMessage(HWND button, UINT message, LPARAM lParam);
     void PressPicker(HWND button);
     void ReleasePicker(HWND button, POINT screen);
+    void CancelPicker(HWND button);
+    // Ends the press: the pointer, the poll, the button's look and the capture.
+    Picker EndPress(HWND button);
     void PollPicker();
     HWND PickerButton(Picker picker) const;
     std::optional<std::pair<Pad, int>> PadAt(POINT at) const;

@@ -58,13 +58,10 @@ std::optional<LRESULT> PictPanel::OnPickerMessage(HWND button, UINT message, LPA
             SetCursor(pickerCursor_.Get());
             return TRUE;
         case WM_CAPTURECHANGED:
-            // Lost to another window (our own release has ended the press before): the
-            // host still hears of the release, so it can put back what it moved away.
-            if (pressed && reinterpret_cast<HWND>(lParam) != button) {
-                POINT screen{};
-                GetCursorPos(&screen);
-                ReleasePicker(button, screen);
-            }
+            // Taken by another window (our own release has ended the press before): the
+            // user let go of nothing, so nothing is picked; the host puts back what it
+            // moved away.
+            if (pressed && reinterpret_cast<HWND>(lParam) != button) CancelPicker(button);
             return std::nullopt;
         case WM_DESTROY:
             if (pressed) {
@@ -97,7 +94,7 @@ void PictPanel::PressPicker(HWND button) {
     events_.PictPickerPressed(*picker);
 }
 
-void PictPanel::ReleasePicker(HWND button, POINT screen) {
+Picker PictPanel::EndPress(HWND button) {
     const Picker picker = *pressedPicker_;
     pressedPicker_.reset();  // the capture change below is no loss
     KillTimer(window_, kPickerPollTimer);
@@ -105,8 +102,14 @@ void PictPanel::ReleasePicker(HWND button, POINT screen) {
     pickerCursor_ = UniqueIcon();
     SendMessageW(button, BM_SETSTATE, FALSE, 0);
     if (GetCapture() == button) ReleaseCapture();
-    events_.PictPickerReleased(picker, screen);
+    return picker;
 }
+
+void PictPanel::ReleasePicker(HWND button, POINT screen) {
+    events_.PictPickerReleased(EndPress(button), screen);
+}
+
+void PictPanel::CancelPicker(HWND button) { events_.PictPickerCancelled(EndPress(button)); }
 
 // Wine unmaps a window moved off the screen, and the release of the mouse it held goes to
 // whatever window lies under the pointer, if any: the button's own state tells that the

@@ -1,6 +1,6 @@
 #pragma once
-// TFrame, the owner-drawn container with a caption header in one of nine styles. Its
-// painter (frame_painter.h) is shared with other panels (Fram).
+// TFrame, the owner-drawn container with a caption header in one of nine styles. The
+// settings panel Fram is one, in style 5.
 #include <windows.h>
 
 #include "app/frame_painter.h"

@@ -10,6 +10,9 @@ namespace tavo {
 class SkinLibrary {
 public:
     virtual ~SkinLibrary() = default;
+    // The library file the calls go to, told before them: loaded from there only, never
+    // found by its name elsewhere.
+    virtual void Locate(const std::string& libraryPath) = 0;
     virtual void AttachEx(const std::string& skinPath, const std::string& password) = 0;
     virtual void Detach() = 0;
     virtual void SetAero(bool on) = 0;
@@ -23,8 +26,9 @@ public:
 class SkinHostSystem {
 public:
     virtual ~SkinHostSystem() = default;
-    // The full name of the executable of the process owning the host's window: "" when
-    // the system gives an empty one, nothing when the lookup fails on the way.
+    // The full name (UTF-8, from the system's wide name, any length) of the executable
+    // of the process owning the host's window: "" when the system gives an empty one,
+    // nothing when the lookup fails on the way.
     virtual std::optional<std::string> ExecutableName() = 0;
     // The bytes of a resource of type "CUSTOM"; nothing when it is missing.
     virtual std::optional<std::string> Resource(const std::string& name) = 0;

@@ -63,7 +63,9 @@ TEST_F(FieldEditorTest, ShowingLoadsTheCurrentInstruction) {
 }
 
 TEST_F(FieldEditorTest, LoadingTextWithoutAKeyCommandZeroesTheKeyDelay) {
+    fields.ShowEditorPanel(true);
     fields.DelayChanged("5");
+    fields.ShowEditorPanel(false);
     script.Current().pDelay = 300;
     script.SetModified(false);
     fields.ShowEditorPanel(true);

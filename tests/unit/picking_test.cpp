@@ -44,7 +44,7 @@ protected:
     testing::FakeClock clock;
     testing::FakePump pump;
     PictureBuffer pimage;
-    Picking picking{script, fields, host, {windows, capture, clock, pump, pimage}};
+    Picking picking{script, fields, host, {windows, capture, clock, pump, pimage, messages}};
 };
 
 TEST(SavedTop, HidesAboveAndBringsBackAWindowALostReleaseLeftHidden) {
@@ -100,6 +100,44 @@ TEST_F(PickingTest, AFlatPictureIsRefusedAndTheResetPointStillStored) {
     EXPECT_EQ(in.pLocationX, 0);
     EXPECT_TRUE(IsBlank(in.pPicture));
     EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
+}
+
+// (0, 0) stored would read as "no point": the centre under Centre, the corner under
+// TopLeft (800 × 600: W' = 801, H' = 601).
+TEST_F(PickingTest, APickOnTheReferencePointIsRefusedWithABeepAndALogLine) {
+    script.SetModified(false);
+    const std::string line = "21:15:03" + std::string(kPickOnReferencePoint) + "\r\n";
+    picking.BeginPointPick(PickerKind::Click, 40, 520);
+    EXPECT_EQ(picking.FinishPointPick(PickerKind::Click, At(400, 300)), 40);
+    EXPECT_EQ(fields.View().comm4Image, kImageClickPicker);
+    EXPECT_EQ(host.log, line);
+
+    script.Current().pLocationBase = kTopLeft;
+    PaintPattern(0, 0);
+    picking.BeginPointPick(PickerKind::Recognition, 40, 520);
+    picking.FinishPointPick(PickerKind::Recognition, At(0, 0));
+    EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
+    EXPECT_TRUE(IsBlank(script.Current().pPicture));
+    EXPECT_TRUE(windows.pointerMoves.empty());  // no picture taken
+    EXPECT_EQ(messages.beeps, 2);
+    EXPECT_EQ(host.log, line + line);
+    EXPECT_FALSE(script.Modified());
+}
+
+TEST_F(PickingTest, ALostCapturePicksNothingAndPutsTheWindowBack) {
+    script.Current().pLocationX = 5;
+    script.Current().pPicture = kPattern;
+    fields.ShowEditorPanel(true);
+    script.SetModified(false);
+    picking.BeginPointPick(PickerKind::Recognition, 40, 520);
+    EXPECT_EQ(picking.CancelPointPick(PickerKind::Recognition), 40);
+    EXPECT_EQ(script.Current().pLocationX, 5);  // as its node still holds it
+    EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPickerSet);
+
+    picking.BeginJumpPick();
+    picking.CancelJumpPick();
+    EXPECT_EQ(fields.View().top, 0);
+    EXPECT_FALSE(script.Modified());
 }
 
 TEST_F(PickingTest, AJumpDroppedOnANodeSetsItAndBesideTheTreeClearsIt) {

@@ -18,6 +18,7 @@ public:
     Calls calls;
     FakeFiles* files = nullptr;
 
+    void Locate(const std::string& path) override { calls.push_back("Locate " + path); }
     void AttachEx(const std::string& path, const std::string& password) override {
         calls.push_back("AttachEx " + path + " '" + password + "' " + files->files[path]);
     }
@@ -80,8 +81,8 @@ protected:
 
 TEST_F(SkinHostTest, MainWindowLoadWritesTheLibraryAttachesTwelveAndForwardsMenuAndWindowAlpha) {
     host.Load(MainWindowSkin());
-    EXPECT_EQ(library.calls, (Calls{"AttachEx C:\\Tavo\\SkinH~ '' .SHE twelve", "SetMenuAlpha 230",
-                                    "AdjustAero 254,0,0,0,0,0,0,0,0"}));
+    EXPECT_EQ(library.calls, (Calls{"Locate C:\\Tavo\\Skin.tg", "AttachEx C:\\Tavo\\SkinH~ '' .SHE twelve",
+                                    "SetMenuAlpha 230", "AdjustAero 254,0,0,0,0,0,0,0,0"}));
     EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"C:\\Tavo\\Skin.tg", Library()}}));
     EXPECT_EQ(files.log, (Calls{"replace C:\\Tavo\\Skin.tg", "replace C:\\Tavo\\SkinH~", "delete C:\\Tavo\\SkinH~"}));
     EXPECT_EQ(host.Directory(), "C:\\Tavo\\");
@@ -94,15 +95,15 @@ TEST_F(SkinHostTest, LoadedHueAndShadowReachTheLibraryOnlyWithTheirGroupsNextFor
     saved.shadowSize = 30;  // clamped to 18
     saved.brightness = -5;
     host.Load(saved);
-    EXPECT_EQ(library.calls, (Calls{"AttachEx C:\\Tavo\\SkinH~ '' .SHE twelve", "SetMenuAlpha 230",
-                                    "AdjustHSV 40,0,-5", "AdjustAero 254,0,0,18,0,0,9,0,0"}));
+    EXPECT_EQ(library.calls, (Calls{"Locate C:\\Tavo\\Skin.tg", "AttachEx C:\\Tavo\\SkinH~ '' .SHE twelve",
+                                    "SetMenuAlpha 230", "AdjustHSV 40,0,-5", "AdjustAero 254,0,0,18,0,0,9,0,0"}));
 }
 
 TEST_F(SkinHostTest, ALibraryAlreadyThereIsNotWrittenAgain) {
     files.files["C:\\Tavo\\Skin.tg"] = "older";
     host.SetSkin(3);
     EXPECT_EQ(files.files["C:\\Tavo\\Skin.tg"], "older");
-    EXPECT_EQ(library.calls, (Calls{"AttachEx C:\\Tavo\\SkinH~ '' .SHE three"}));
+    EXPECT_EQ(library.calls, (Calls{"Locate C:\\Tavo\\Skin.tg", "AttachEx C:\\Tavo\\SkinH~ '' .SHE three"}));
 }
 
 TEST_F(SkinHostTest, FailedStepsDoNotStopTheAttach) {
@@ -111,7 +112,7 @@ TEST_F(SkinHostTest, FailedStepsDoNotStopTheAttach) {
     files.readOnly.insert("SkinH~");
     host.SetSkin(7);  // no such skin resource
     EXPECT_EQ(files.files.count("Skin.tg"), 0u);
-    EXPECT_EQ(library.calls, (Calls{"AttachEx SkinH~ '' "}));
+    EXPECT_EQ(library.calls, (Calls{"Locate Skin.tg", "AttachEx SkinH~ '' "}));
 }
 
 struct ClampCase {
@@ -152,7 +153,7 @@ TEST_F(SkinHostTest, WithoutASkinEverySettingDetaches) {
     host.SetAero(true);
     host.Set(SkinSetting::Hue, 10);
     host.CloseSk();
-    EXPECT_EQ(library.calls, (Calls{"Detach", "Detach", "Detach", "Detach"}));
+    EXPECT_EQ(library.calls, (Calls{"Locate C:\\Tavo\\Skin.tg", "Detach", "Detach", "Detach", "Detach"}));
     EXPECT_EQ(host.Properties().hue, 10);
     EXPECT_TRUE(host.Properties().aero);
 }
@@ -164,6 +165,20 @@ TEST_F(SkinHostTest, DestructionDetachesOnlyForTheLastWindow) {
     system.windows = 1;
     host.Destroyed();
     EXPECT_EQ(library.calls, (Calls{"Detach"}));
+}
+
+// Whatever the folder's name holds and however long it is, the library is written where
+// it is then loaded from.
+TEST_F(SkinHostTest, TheLibraryIsWrittenAndLoadedInTheExecutablesOwnFolder) {
+    const std::string folders[] = {"C:\\Tools\\Café 한글\\", "D:\\" + std::string(300, 'a') + "\\"};
+    for (const std::string& folder : folders) {
+        system.exe = folder + "tavo.exe";
+        files.files.clear();
+        library.calls.clear();
+        host.SetSkin(0);
+        EXPECT_EQ(files.files.count(folder + "Skin.tg"), 1u) << folder;
+        EXPECT_EQ(library.calls, (Calls{"Locate " + folder + "Skin.tg", "Detach"}));
+    }
 }
 
 TEST(SkinDirectory, FolderOfTheExecutableName) {

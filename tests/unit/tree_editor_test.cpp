@@ -21,7 +21,9 @@ TEST_F(TreeEditorTest, AddingMakesAnEmptyCurrentInstructionUnderTheInsertionPare
     EXPECT_EQ(host.focus, std::vector{FocusTarget::InfoTree});
 
     editor.SetInsertParent("L1");
-    editor.AddInstruction();
+    fields.ShowEditorPanel(true);
+    editor.AddInstruction();  // the panel showed L1, which is no longer current
+    EXPECT_FALSE(fields.Shown());
     EXPECT_EQ(Shape(), "L1:2[L2:1]");
     EXPECT_EQ(KeyOf(script.Current().NodeParent), "L1");
     EXPECT_EQ(editor.InsertParentKey(), kRootKey);

@@ -7,13 +7,13 @@ namespace {
 
 using testing::NodePlan;
 
-constexpr TreeBox kTree{450, 6720, 7020};
+constexpr PanelRoom kRoom{450, 6720, 7020, 9870, 7800};
 
 class TreePointerTest : public testing::EditorTest {
 protected:
     void Click(MouseButton button, const std::string& key, TwipsPoint at = {300, 300}) {
         pointer.Pressed(key);
-        pointer.Released(button, key, at, kTree);
+        pointer.Released(button, key, at, kRoom);
     }
 };
 
@@ -26,9 +26,13 @@ TEST_F(TreePointerTest, AnEmptyCurrentInstructionCannotBeLeftByClickingAnotherNo
     EXPECT_EQ(script.SelectionSerial(), serial + 2);  // the tree shows L2 selected again
     EXPECT_FALSE(fields.Shown());
 
-    script.Tree().SetCaption(script.Tree().Find("L1"), "CaptionL2");  // the same caption
+    // Another node that shares the caption is still another node; the empty one itself
+    // can always be opened.
+    script.Tree().SetCaption(script.Tree().Find("L1"), "CaptionL2");
     Click(MouseButton::Right, "L1");
-    EXPECT_EQ(CurrentKey(), "L1");
+    EXPECT_EQ(CurrentKey(), "L2");
+    EXPECT_FALSE(fields.Shown());
+    Click(MouseButton::Right, "L2");
     EXPECT_TRUE(fields.Shown());
 }
 
@@ -56,8 +60,17 @@ struct PanelCase {
 
 class PanelPlacementTest : public ::testing::TestWithParam<PanelCase> {};
 
-TEST_P(PanelPlacementTest, OpensAtThePointerWithinTheTree) {
-    EXPECT_EQ(PlaceEditorPanel(GetParam().at, kTree), GetParam().panel);
+TEST_P(PanelPlacementTest, OpensAtThePointerWithinTheTreeAndTheWindow) {
+    EXPECT_EQ(PlaceEditorPanel(GetParam().at, kRoom), GetParam().panel);
+}
+
+// The tree at the splitter's lower limit (2000 twips) is narrower than the panel.
+constexpr PanelRoom kNarrowTree{450, 2000, 7020, 9870, 7800};
+
+TEST(PanelPlacement, ANarrowTreeStillOpensThePanelInsideTheWindow) {
+    EXPECT_EQ(PlaceEditorPanel({1500, 600}, kNarrowTree), (TwipsPoint{0, 1430}));
+    // Below the pointer it fits the tree, but not the window under the tree's top.
+    EXPECT_EQ(PlaceEditorPanel({300, 4000}, {450, 6720, 7200, 9870, 7800}), (TwipsPoint{300, 7800 - 3060}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PanelPlacementTest,
@@ -77,7 +90,7 @@ TEST_F(TreePointerTest, ARightClickOpensTheEditorPanelThereAndAnyReleaseClosesIt
     EXPECT_EQ(CurrentKey(), "L2");
     EXPECT_TRUE(fields.Shown());
     EXPECT_EQ(fields.View().left, 6720 - 3795);
-    pointer.Released(MouseButton::Left, std::nullopt, {0, 0}, kTree);
+    pointer.Released(MouseButton::Left, std::nullopt, {0, 0}, kRoom);
     EXPECT_FALSE(fields.Shown());
 }
 
@@ -126,15 +139,49 @@ TEST_F(TreePointerTest, ADropNamingADeletedNodeDoesNothing) {
     EXPECT_EQ(pointer.DragKey(), "");
 }
 
-TEST_F(TreePointerTest, DropsOnTheButtonsDeleteOrInitialize) {
-    Build({{"L1", ""}, {"L2", ""}}, "L2");
-    pointer.DropOnDelOrder();  // nothing dragged
-    EXPECT_EQ(script.Tree().Count(), 2);
-    pointer.Pressed("L1");
-    pointer.DropOnDelOrder();  // deletes the current Instruction, not the dragged one
-    EXPECT_EQ(Shape(), "L1:1");
+TEST_F(TreePointerTest, EveryDropClosesTheEditorPanelBeforeItActs) {
+    Build({{"L1", ""}, {"L2", ""}, {"L3", ""}});
+    const auto openPanel = [&] { fields.ShowEditorPanel(true); };
+    openPanel();
+    pointer.Pressed("L2");
+    pointer.DropOnTree("L1");
+    EXPECT_FALSE(fields.Shown());
+    EXPECT_EQ(CurrentKey(), "L2");
+    // Typing into the closed panel's boxes reaches no Instruction.
+    fields.CharChanged("typed");
+    fields.PauseChanged("9");
+    EXPECT_EQ(KeyOf(script.Current().pChar), "x");
+    EXPECT_EQ(script.Current().pPause, 0);
+
+    openPanel();
     pointer.DropOnClear();
+    EXPECT_FALSE(fields.Shown());
     EXPECT_EQ(host.initializes, 1);
+}
+
+TEST_F(TreePointerTest, ADropOnDelOrderDeletesTheDraggedInstruction) {
+    Build({{"L1", ""}, {"L2", ""}, {"L3", ""}, {"L4", "L3"}}, "L2");
+    fields.ShowEditorPanel(true);
+    pointer.DropOnDelOrder();  // nothing dragged
+    EXPECT_EQ(script.Tree().Count(), 4);
+    pointer.Pressed("L3");
+    pointer.DropOnDelOrder();  // refused as 删除 refuses it: it has a child
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"不能删除带子指令的指令!"});
+    pointer.Pressed("L1");
+    pointer.DropOnDelOrder();
+    EXPECT_EQ(Shape(), "L2:1 L3:1[L4:1]");
+    EXPECT_EQ(CurrentKey(), "L2");  // number 1 now, as 删除 would choose
+    EXPECT_EQ(pointer.DragKey(), "");
+    EXPECT_FALSE(fields.Shown());
+}
+
+TEST_F(TreePointerTest, OnlyMovingToAnotherControlOfTavoAsksAboutAnEmptyInstruction) {
+    Build({{"L1", ""}, {"L2", "", 0, "", "", ""}}, "L2");
+    pointer.FocusLost(FocusDestination::Tree);     // its caption edit box
+    pointer.FocusLost(FocusDestination::Outside);  // another program, or Tavo hidden
+    EXPECT_TRUE(messages.shown.empty());
+    pointer.FocusLost(FocusDestination::OtherControl);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"不能预留空指令，是否自动删除L2指令?"});
 }
 
 }  // namespace

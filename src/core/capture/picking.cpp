@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/runner/recognition.h"
+#include "core/runner/run_log.h"
 #include "core/runner/target_actions.h"
 #include "core/util/text.h"
 
@@ -18,10 +18,26 @@ std::int16_t Field(int v) {
 
 int Picking::BeginPointPick(PickerKind picker, int windowTop, int windowHeight) {
     if (picker == PickerKind::Recognition) {
+        Instruction& in = script_.Current();
+        beforePress_ = {in.pLocationX, in.pLocationy, fields_.View().comm2Image};
         fields_.ShowPickerImages(kImageRecognitionPicker, fields_.View().comm4Image);
-        script_.Current().pLocationX = script_.Current().pLocationy = 0;
+        in.pLocationX = in.pLocationy = 0;
     }
     return top_.Hide(windowTop, windowHeight);
+}
+
+int Picking::CancelPointPick(PickerKind picker) {
+    if (picker == PickerKind::Recognition) PutBackRecognitionPoint();
+    return top_.Saved();
+}
+
+void Picking::CancelJumpPick() { fields_.SetPanelTop(top_.Saved()); }
+
+void Picking::PutBackRecognitionPoint() {
+    Instruction& in = script_.Current();
+    in.pLocationX = beforePress_.x;
+    in.pLocationy = beforePress_.y;
+    fields_.ShowPickerImages(beforePress_.image, fields_.View().comm4Image);
 }
 
 void Picking::BeginJumpPick() {
@@ -36,18 +52,33 @@ std::optional<ScreenPoint> Picking::InFirstWindow(ScreenPoint release) const {
     return services_.windows.ScreenToClient(first, release);
 }
 
+ClientPoint Picking::StoredPoint(ScreenPoint client, int base) const {
+    const ClientSize size = services_.capture.ClientArea(host_.FirstWindow());
+    return ToStoredPoint({client.x, client.y}, base, size.width, size.height);
+}
+
+bool Picking::AcceptPoint(ClientPoint stored) {
+    if (stored != ClientPoint{0, 0}) return true;
+    services_.messages.Beep();
+    host_.AppendLog(LogTime(services_.clock.Now()) + kPickOnReferencePoint + kLogEnd);
+    return false;
+}
+
 int Picking::FinishPointPick(PickerKind picker, ScreenPoint release) {
     const std::optional<ScreenPoint> client = InFirstWindow(release);
     Instruction& in = script_.Current();
     if (picker == PickerKind::Click && client) {
-        const ClientSize size = services_.capture.ClientArea(host_.FirstWindow());
-        const ClientPoint stored =
-            ToStoredPoint({client->x, client->y}, in.LocationBase, size.width, size.height);
+        const ClientPoint stored = StoredPoint(*client, in.LocationBase);
+        if (!AcceptPoint(stored)) return top_.Saved();
         in.LocationX = Field(stored.x);
         in.Locationy = Field(stored.y);
         fields_.ShowPickerImages(fields_.View().comm2Image, kImageClickPickerSet);
         script_.StoreInstruction();
     } else if (picker == PickerKind::Recognition) {
+        if (client && !AcceptPoint(StoredPoint(*client, in.pLocationBase))) {
+            PutBackRecognitionPoint();  // a refused pick stores nothing
+            return top_.Saved();
+        }
         if (client) TakePicture(*client, release);
         // Stored either way: the press already reset the point.
         script_.StoreInstruction();
@@ -60,8 +91,7 @@ int Picking::FinishPointPick(PickerKind picker, ScreenPoint release) {
 void Picking::TakePicture(ScreenPoint client, ScreenPoint release) {
     Instruction& in = script_.Current();
     const WindowHandle first = host_.FirstWindow();
-    const ClientSize size = services_.capture.ClientArea(first);
-    const ClientPoint stored = ToStoredPoint({client.x, client.y}, in.pLocationBase, size.width, size.height);
+    const ClientPoint stored = StoredPoint(client, in.pLocationBase);
     services_.windows.MovePointer(kPointerAside);
     services_.clock.Sleep(kRepaintWaitMs);
     services_.pump.ProcessPendingEvents();

@@ -2,6 +2,7 @@
 // Pointing instead of typing: the click and recognition pickers (a point in the first
 // target window, under the Instruction's orientation, and for recognition its picture),
 // the jump pickers dropped on the tree, and the orientation pads.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -9,8 +10,10 @@
 #include "core/editor/field_editor.h"
 #include "core/model/script_state.h"
 #include "core/runner/picture_buffer.h"
+#include "core/runner/recognition.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
+#include "platform/message_boxes.h"
 #include "platform/window_capture.h"
 #include "platform/window_queries.h"
 
@@ -22,6 +25,8 @@ enum class PadKind { Recognition, Click };
 // Where the pointer goes while the picture is taken: off every window.
 inline constexpr ScreenPoint kPointerAside{-100, -100};
 inline constexpr int kRepaintWaitMs = 100;
+// A point stored as (0, 0) reads as "no point" to the runner.
+inline constexpr const char* kPickOnReferencePoint = "  取点在基准点上，请换一个点或换一个基准方位。";
 
 // One saved top serves every picker: the main window's while a point is picked, the
 // editor panel's while a jump is.
@@ -46,6 +51,7 @@ struct PickServices {
     Clock& clock;
     EventPump& pump;
     PictureBuffer& pimage;
+    MessageBoxes& messages;  // the beep of a refused pick
 };
 
 class Picking {
@@ -57,22 +63,39 @@ public:
     // go to the top returned. A jump picker hides the editor panel itself.
     int BeginPointPick(PickerKind picker, int windowTop, int windowHeight);
     void BeginJumpPick();
-    // Released at a screen point; returns the main window's top to go back to.
+    // Released at a screen point; returns the main window's top to go back to. A point
+    // on the orientation's reference point is refused: it would store (0, 0).
     int FinishPointPick(PickerKind picker, ScreenPoint release);
     // Released over the tree's node `node` (none: beside the nodes).
     void FinishJumpPick(PickerKind picker, const std::optional<std::string>& node);
+    // The picker lost the mouse before its release (a message box, another program): the
+    // pick ends with nothing picked and nothing stored. A point pick returns the main
+    // window's top to go back to.
+    int CancelPointPick(PickerKind picker);
+    void CancelJumpPick();
     // A click on square 0..4 of a pad (5: the pad's background).
     void SelectOrientation(PadKind pad, int square);
 
 private:
     std::optional<ScreenPoint> InFirstWindow(ScreenPoint release) const;
+    // The picked point as it would be stored under `base`.
+    ClientPoint StoredPoint(ScreenPoint client, int base) const;
+    // Whether the point may be stored; a refusal is said with a beep and a log line.
+    bool AcceptPoint(ClientPoint stored);
     void TakePicture(ScreenPoint client, ScreenPoint release);
+    // The recognition point and picker image as they were before the press.
+    void PutBackRecognitionPoint();
 
     ScriptState& script_;
     FieldEditor& fields_;
     EditorHost& host_;
     PickServices services_;
     SavedTop top_;
+    // What a recognition press reset, to put back when the pick stores nothing.
+    struct {
+        std::int16_t x = 0, y = 0;
+        int image = 0;
+    } beforePress_;
 };
 
 }  // namespace tavo

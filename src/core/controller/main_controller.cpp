@@ -25,7 +25,8 @@ MainController::MainController(const ControllerServices& services, ProductInfo p
       editor_(script_, *this, services.messages, fields_),
       pointer_(script_, *this, services.messages, fields_, editor_),
       picking_(script_, fields_, *this,
-               {services.windows, services.capture, services.clock, services.pump, services.pimage}) {
+               {services.windows, services.capture, services.clock, services.pump, services.pimage,
+                services.messages}) {
     state_.ProgramFolder = WithTrailingBackslash(env_.programFolder);
 }
 

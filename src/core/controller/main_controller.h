@@ -115,7 +115,7 @@ public:
 private:
     void RunStep() override;
     void DoTick();
-    void AppendLog(const std::string& text) { vm_.journal += text; }
+    void AppendLog(const std::string& text) override { vm_.journal += text; }
     void LoggingFaults(const std::function<void()>& work);
     void LogFault(const char* what);
     void SetRunLocks(bool locked);

@@ -99,6 +99,7 @@ void SkinHost::Destroyed() {
 void SkinHost::Attach() {
     directory_ = SkinDirectoryOf(system_.ExecutableName());
     const std::string libraryPath = directory_ + kSkinLibraryFile;
+    library_.Locate(libraryPath);  // one folder for the write and the load
     if (!files_.FileExists(libraryPath)) {
         const auto stored = system_.Resource(kSkinLibraryResource);
         const auto library = stored ? SkinLibraryFromStored(*stored) : std::nullopt;

@@ -8,17 +8,20 @@ struct TwipsPoint {
     bool operator==(const TwipsPoint&) const = default;
 };
 
-// The tree's top in the main window and its size.
-struct TreeBox {
-    int top = 0;
-    int width = 0;
-    int height = 0;
+// Where the editor panel may open: the tree's top in the main window and its size, and
+// the main window's client area, which the panel never leaves.
+struct PanelRoom {
+    int treeTop = 0;
+    int treeWidth = 0;
+    int treeHeight = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
 };
 
 // The panel's top-left in the main window for a right-button release at `at` (relative to
-// the tree): at the pointer, kept inside the tree's width, and above the pointer when it
-// would not fit below.
-TwipsPoint PlaceEditorPanel(TwipsPoint at, const TreeBox& tree);
+// the tree): at the pointer, kept inside the tree's width, above the pointer when it
+// would not fit below, and always wholly inside the client area.
+TwipsPoint PlaceEditorPanel(TwipsPoint at, const PanelRoom& room);
 
 // The keyboard's top-left: below the panel's top, kept inside the main window's client
 // area of the given size.

@@ -23,6 +23,8 @@ public:
     virtual WindowHandle FirstWindow() const = 0;
     // Whether only plug-in windows are targets (no screen copy for a black drawing).
     virtual bool FlashMode() const = 0;
+    // Adds text (whole lines, each ending in CR LF) to the run log.
+    virtual void AppendLog(const std::string& text) = 0;
 
 protected:
     ~EditorHost() = default;

@@ -136,6 +136,7 @@ void FieldEditor::SendCharNow() {
 }
 
 void FieldEditor::CharEnter() {
+    if (!Shown()) return;
     SendCharNow();
     Comm5Clicked();
 }
@@ -153,6 +154,7 @@ void FieldEditor::Comm3Clicked(int clientWidth, int clientHeight) {
 }
 
 void FieldEditor::KeyEvent(const std::string& key) {
+    if (!Shown()) return;
     keyboard_.top = kKeyBoardTopAfterKey;
     SetChar(view_.lChar + std::string(kCommandOpen) + key + std::string(kCommandClose));
     SendCharNow();

@@ -30,9 +30,16 @@ public:
     void MoveTo(TwipsPoint topLeft);
 
     // A box's text changed; each runs the box's rule when the text differs from the box's.
-    void CharChanged(const std::string& text) { SetChar(text); }
-    void PauseChanged(const std::string& text) { SetNumber(Box::Pause, text); }
-    void DelayChanged(const std::string& text) { SetNumber(Box::Delay, text); }
+    // A closed panel shows no Instruction, so what reaches its boxes then edits none.
+    void CharChanged(const std::string& text) {
+        if (Shown()) SetChar(text);
+    }
+    void PauseChanged(const std::string& text) {
+        if (Shown()) SetNumber(Box::Pause, text);
+    }
+    void DelayChanged(const std::string& text) {
+        if (Shown()) SetNumber(Box::Delay, text);
+    }
     // Enter in lChar: sends the text to the first target window at once, then closes.
     void CharEnter();
     void Comm5Clicked();

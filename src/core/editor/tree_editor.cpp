@@ -65,6 +65,7 @@ void TreeEditor::AddInstruction() {
     ScriptNode* parent = KeyOf(insertParentKey_) == kRootKey ? nullptr : tree.Find(KeyOf(insertParentKey_));
     ScriptNode* node = tree.Add(parent, Placement::LastChild, key, caption, kIconInstruction);
     in.NodeParent = FixWidth(parent ? parent->key : std::string(), kKeyWidth);
+    if (fields_.Shown()) fields_.ShowEditorPanel(false);
     SetInsertParent(kRootKey);
     script_.SelectInstruction(node);
     host_.EnableInstructionButtons();
@@ -75,16 +76,21 @@ void TreeEditor::AddInstruction() {
 }
 
 void TreeEditor::DeleteInstruction() {
-    ScriptTree& tree = script_.Tree();
     const ScriptNode* current = script_.CurrentNode();
-    if (!current) return;  // nothing to delete in an empty tree
-    if (!current->children.empty()) {
+    if (current) DeleteInstruction(current->key);  // nothing to delete in an empty tree
+}
+
+void TreeEditor::DeleteInstruction(const std::string& nodeKey) {
+    ScriptTree& tree = script_.Tree();
+    const ScriptNode* node = tree.Find(nodeKey);
+    if (!node) return;
+    if (!node->children.empty()) {
         messages_.Show(kCannotDelete, MessageButtons::Ok, MessageIcon::None);
         return;
     }
-    const std::string key = current->key;
-    ScriptNode* parent = current->parent;
-    int index = tree.IndexOf(current);
+    const std::string key = node->key;
+    ScriptNode* parent = node->parent;
+    int index = tree.IndexOf(node);
     if (KeyOf(insertParentKey_) == key) SetInsertParent(kRootKey);
     tree.Remove(key);
     if (parent && parent->children.empty()) tree.SetIcon(parent, kIconInstruction);

@@ -19,9 +19,12 @@ public:
     TreeEditor(ScriptState& script, EditorHost& host, MessageBoxes& messages, FieldEditor& fields)
         : script_(script), host_(host), messages_(messages), fields_(fields) {}
 
-    // Adds an empty Instruction under the insertion parent and makes it current.
+    // Adds an empty Instruction under the insertion parent and makes it current; the
+    // editor panel, which showed the one current before, closes.
     void AddInstruction();
+    // Deletes the current Instruction, or the one with `key` (a drop on 删除).
     void DeleteInstruction();
+    void DeleteInstruction(const std::string& key);
     void MoveInstruction(MoveDirection direction);
     // True when the caller may go on; an empty current Instruction is offered for deletion.
     bool GuardEmptyInstruction();

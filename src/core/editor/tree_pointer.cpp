@@ -19,17 +19,25 @@ void TreePointer::SelectKey(const std::string& key) {
     if (!current || current->key != key) script_.SelectInstruction(script_.Tree().Find(key));
 }
 
-void TreePointer::Released(MouseButton button, const std::optional<std::string>& node,
-                           TwipsPoint at, const TreeBox& tree) {
+// The panel shows the current Instruction; whatever may make another one current closes
+// it first, so that no edit in it can land on the other one.
+void TreePointer::HidePanel() {
     if (fields_.Shown()) fields_.ShowEditorPanel(false);
+}
+
+void TreePointer::Released(MouseButton button, const std::optional<std::string>& node,
+                           TwipsPoint at, const PanelRoom& room) {
+    HidePanel();
     const ScriptNode* n = node ? script_.Tree().Find(*node) : nullptr;
     if (!n) return;
     const bool ok = MayLeaveCurrent();
     const ScriptNode* current = script_.CurrentNode();
     if (button == MouseButton::Right) {
-        if ((current && n->caption == current->caption) || ok) {
+        // The node itself, not its caption: two nodes may share one, and the other is
+        // not the empty Instruction the rule lets the user reopen.
+        if (n == current || ok) {
             SelectKey(n->key);
-            fields_.MoveTo(PlaceEditorPanel(at, tree));
+            fields_.MoveTo(PlaceEditorPanel(at, room));
             fields_.ShowEditorPanel(true);
         } else {
             script_.MarkSelectedAgain();
@@ -46,7 +54,7 @@ void TreePointer::Released(MouseButton button, const std::optional<std::string>&
 }
 
 void TreePointer::SelectionMoved(const std::string& node) {
-    if (fields_.Shown()) fields_.ShowEditorPanel(false);
+    HidePanel();
     if (script_.Tree().Find(node) && MayLeaveCurrent()) {
         SelectKey(node);
     } else {
@@ -72,6 +80,7 @@ void TreePointer::DragOver(const std::optional<std::string>& node, bool insideTr
 }
 
 void TreePointer::DropOnTree(const std::optional<std::string>& node) {
+    HidePanel();
     if (dragKey_.empty()) return;
     ScriptTree& tree = script_.Tree();
     ScriptNode* s = tree.Find(dragKey_);
@@ -92,15 +101,19 @@ void TreePointer::DropOnTree(const std::optional<std::string>& node) {
 }
 
 void TreePointer::DropOnDelOrder() {
+    HidePanel();
     if (dragKey_.empty()) return;
-    editor_.DeleteInstruction();
+    editor_.DeleteInstruction(dragKey_);
     dragKey_.clear();
 }
 
-void TreePointer::DropOnClear() { host_.InitializeInstruction(); }
+void TreePointer::DropOnClear() {
+    HidePanel();
+    host_.InitializeInstruction();
+}
 
-void TreePointer::FocusLost() {
-    if (!fields_.Shown()) editor_.GuardEmptyInstruction();
+void TreePointer::FocusLost(FocusDestination destination) {
+    if (destination == FocusDestination::OtherControl && !fields_.Shown()) editor_.GuardEmptyInstruction();
 }
 
 }  // namespace tavo

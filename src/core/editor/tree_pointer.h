@@ -11,6 +11,13 @@ namespace tavo {
 
 enum class MouseButton { Left, Right, Middle };
 
+// Where the keyboard focus went when the tree lost it.
+enum class FocusDestination {
+    Tree,          // the tree's own caption edit box: still the tree
+    OtherControl,  // another control of the main window
+    Outside,       // no window of Tavo: another program, or Tavo hidden
+};
+
 inline constexpr const char* kCannotDrop = "指令不能移动到此位置。";
 
 class TreePointer {
@@ -23,7 +30,7 @@ public:
     // to the tree.
     void Pressed(const std::optional<std::string>& node);
     void Released(MouseButton button, const std::optional<std::string>& node, TwipsPoint at,
-                  const TreeBox& tree);
+                  const PanelRoom& room);
     // The tree's selection moved to the node without the mouse (keyboard, or another
     // program): the same rule as a left click, but it names no insertion parent.
     void SelectionMoved(const std::string& node);
@@ -32,12 +39,16 @@ public:
     void CaptionEdited(const std::string& text);
 
     // `node`: under the pointer; `insideTree`: false once the pointer has left the tree.
+    // A drop is a release on the tree too: each closes the editor panel first.
     void DragOver(const std::optional<std::string>& node, bool insideTree);
     void DropOnTree(const std::optional<std::string>& node);
+    // Deletes the dragged Instruction, as 删除 deletes the current one.
     void DropOnDelOrder();
     void DropOnClear();
     void DragEnded() { dropHighlight_.clear(); }
-    void FocusLost();
+    // Asks about an empty Instruction only when the user moved on to another control of
+    // Tavo: not for a caption edit, nor while the user is in another program.
+    void FocusLost(FocusDestination destination);
 
     const std::string& DragKey() const { return dragKey_; }
     // The node drawn as the drop target; empty for none.
@@ -47,6 +58,7 @@ private:
     // Whether the user may leave the current Instruction for another node.
     bool MayLeaveCurrent() const;
     void SelectKey(const std::string& key);
+    void HidePanel();
 
     ScriptState& script_;
     EditorHost& host_;

@@ -7,16 +7,16 @@
 namespace tavo {
 namespace {
 
-constexpr wchar_t kLibraryFile[] = L"Skin.tg";
-
-// From the executable's own folder only: never a library of that name elsewhere on the path.
-std::wstring LibraryPath() {
-    std::wstring path(32768, L'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0 || n >= path.size()) return {};
-    path.resize(n);
-    path.resize(path.find_last_of(L"\\/") + 1);
-    return path + kLibraryFile;
+// A relative name (the host's folder lookup failed: the current folder) made absolute, so
+// the load never searches the path for a library of that name.
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return {};
+    std::wstring full(n, L'\0');
+    const DWORD written = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    if (written == 0 || written >= n) return {};
+    full.resize(written);
+    return full;
 }
 
 template <typename F>
@@ -27,11 +27,29 @@ bool Find(HMODULE module, const char* name, F& slot) {
 
 }  // namespace
 
+void Win32SkinLibrary::Locate(const std::string& libraryPath) {
+    if (!module_) path_ = FullPath(Utf8ToWide(libraryPath));
+}
+
+// The library takes narrow paths. A folder whose name code page 936 cannot spell is
+// passed by its short name, which can be, where the file system keeps one.
+std::string Win32SkinLibrary::NarrowPath(const std::string& path) const {
+    std::string narrow = codePage_.Encode(path);
+    if (codePage_.Decode(narrow) == path) return narrow;
+    const std::wstring wide = Utf8ToWide(path);
+    std::wstring shortName(MAX_PATH, L'\0');
+    const DWORD n = GetShortPathNameW(wide.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (n == 0 || n >= shortName.size()) return narrow;
+    shortName.resize(n);
+    const std::string shortUtf8 = WideToUtf8(shortName);
+    const std::string shortNarrow = codePage_.Encode(shortUtf8);
+    return codePage_.Decode(shortNarrow) == shortUtf8 ? shortNarrow : narrow;
+}
+
 const Win32SkinLibrary::Exports* Win32SkinLibrary::Loaded() {
     if (module_) return &exports_;
-    const std::wstring path = LibraryPath();
-    if (path.empty()) return nullptr;
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (path_.empty()) return nullptr;
+    HMODULE module = LoadLibraryExW(path_.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!module) return nullptr;
     Exports e{};
     if (!Find(module, "SkinH_AttachEx", e.attachEx) || !Find(module, "SkinH_Detach", e.detach) ||
@@ -47,7 +65,7 @@ const Win32SkinLibrary::Exports* Win32SkinLibrary::Loaded() {
 
 void Win32SkinLibrary::AttachEx(const std::string& skinPath, const std::string& password) {
     if (const Exports* e = Loaded())
-        e->attachEx(codePage_.Encode(skinPath).c_str(), codePage_.Encode(password).c_str());
+        e->attachEx(NarrowPath(skinPath).c_str(), codePage_.Encode(password).c_str());
 }
 
 void Win32SkinLibrary::Detach() {

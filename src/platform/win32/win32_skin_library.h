@@ -1,9 +1,11 @@
 #pragma once
-// The skinning library "Skin.tg" beside the executable, loaded at its first use. Until it
+// The skinning library at the file the host locates, loaded at its first use. Until it
 // loads (missing, damaged, lacking an export) every call does nothing; a later call tries
 // again, so a library written after the first attempt is still found. Once loaded it
 // stays for the life of the process: its hooks and subclasses may outlive this object.
 #include <windows.h>
+
+#include <string>
 
 #include "platform/code_page.h"
 #include "platform/skin_library.h"
@@ -16,6 +18,7 @@ public:
     Win32SkinLibrary(const Win32SkinLibrary&) = delete;
     Win32SkinLibrary& operator=(const Win32SkinLibrary&) = delete;
 
+    void Locate(const std::string& libraryPath) override;
     void AttachEx(const std::string& skinPath, const std::string& password) override;
     void Detach() override;
     void SetAero(bool on) override;
@@ -34,8 +37,10 @@ private:
         int(WINAPI* adjustAero)(int, int, int, int, int, int, int, int, int);
     };
     const Exports* Loaded();
+    std::string NarrowPath(const std::string& path) const;
 
     CodePage936& codePage_;
+    std::wstring path_;  // absolute; empty until located
     HMODULE module_ = nullptr;
     Exports exports_{};
 };

@@ -8,8 +8,24 @@ namespace tavo {
 namespace {
 
 constexpr DWORD kQueryAndRead = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;  // 1040
-constexpr DWORD kNameBuffer = 260;
+constexpr DWORD kFirstNameBuffer = MAX_PATH;
+constexpr DWORD kLongestPath = 32768;
 constexpr wchar_t kResourceType[] = L"CUSTOM";
+
+// The wide name, whatever its length: the ANSI one loses every character outside the
+// system's code page, and with it the folder the library is loaded from.
+std::wstring ModuleFileName(HANDLE process, HMODULE module) {
+    for (DWORD size = kFirstNameBuffer; size <= kLongestPath; size *= 2) {
+        std::wstring name(size, L'\0');
+        const DWORD n = GetModuleFileNameExW(process, module, name.data(), size);
+        if (n == 0) return {};
+        if (n < size - 1) {
+            name.resize(n);
+            return name;
+        }
+    }
+    return {};
+}
 
 std::optional<std::string> ResourceBytes(const wchar_t* name) {
     HRSRC found = FindResourceW(nullptr, name, kResourceType);
@@ -44,13 +60,12 @@ std::optional<std::string> Win32SkinSystem::ExecutableName() {
     if (!process) return std::nullopt;
     HMODULE first = nullptr;
     DWORD needed = 0;
-    char name[kNameBuffer] = {};
-    DWORD length = 0;
+    std::wstring name;
     const bool listed = EnumProcessModules(process, &first, sizeof(first), &needed) != FALSE;
-    if (listed) length = GetModuleFileNameExA(process, first, name, kNameBuffer);
+    if (listed) name = ModuleFileName(process, first);
     CloseHandle(process);
     if (!listed) return std::nullopt;
-    return codePage_.Decode(std::string_view(name, length));
+    return WideToUtf8(name);
 }
 
 std::optional<std::string> Win32SkinSystem::Resource(const std::string& name) {

@@ -3,14 +3,12 @@
 // host's window, its "CUSTOM" resources, and how many of its windows are open.
 #include <windows.h>
 
-#include "platform/code_page.h"
 #include "platform/skin_library.h"
 
 namespace tavo {
 
 class Win32SkinSystem : public SkinHostSystem {
 public:
-    explicit Win32SkinSystem(CodePage936& codePage) : codePage_(codePage) {}
     void SetWindow(HWND window) { window_ = window; }
 
     std::optional<std::string> ExecutableName() override;
@@ -19,7 +17,6 @@ public:
     int OpenWindowCount() override;
 
 private:
-    CodePage936& codePage_;
     HWND window_ = nullptr;
 };
 
