@@ -61,16 +61,18 @@ inner() {
     wine_fresh_prefix "$build"
     wine_server_start
 
-    local work="$WINE_RUN_PREFIX/e2e-work"
+    # On the prefix's C: drive: seen through Z:, the prefix's own folder has no short
+    # names, which Tavo falls back on for a folder the code page cannot spell.
+    local work="$WINE_RUN_PREFIX/drive_c/e2e-work" work_windows='C:\e2e-work'
     mkdir -p "$work/app"
     # tavo.exe runs from a folder of its own: it looks there for the last Script and
     # writes files there, which must not leak from the build tree or between runs.
     cp "$build/src/app/tavo.exe" "$work/app/"
     export TAVO_EXE PRACTICE_TARGET_EXE TAVO_CLI_EXE E2E_WORKDIR
     TAVO_CLI_EXE=$(wine_path "$build/src/cli/tavo-cli.exe")
-    TAVO_EXE=$(wine_path "$work/app/tavo.exe")
+    TAVO_EXE="$work_windows\app\tavo.exe"
     PRACTICE_TARGET_EXE=$(wine_path "$build/tests/e2e/practice_target.exe")
-    E2E_WORKDIR=$(wine_path "$work")
+    E2E_WORKDIR="$work_windows"
 
     local unit_status=0 e2e_status=0
     if [ -z "${E2E_ONLY:-}" ]; then

@@ -82,6 +82,7 @@ private:
     FocusDestination FocusDestinationNow() const;
     void TreePressed(const std::optional<std::string>& node) override;
     void TreeReleased(MouseButton button, const std::optional<std::string>& node, POINT at) override;
+    void TreeToggled() override;
     void TreeDragOver(const std::optional<std::string>& node, bool insideTree) override;
     void TreeDropped(POINT screen, bool cancelled) override;
     void PictTextChanged(PictBox box, const std::string& text) override;

@@ -104,6 +104,8 @@ void Form1::TreeReleased(MouseButton button, const std::optional<std::string>& n
     Render();
 }
 
+void Form1::TreeToggled() { view_.ShowTreeSelection(); }
+
 void Form1::TreeDragOver(const std::optional<std::string>& node, bool insideTree) {
     controller_.Pointer().DragOver(node, insideTree);
     Render();

@@ -107,7 +107,8 @@ void InfoTreeInput::Press(MouseButton button, POINT at, bool doubleClick) {
     SetFocus(tree_);
     UINT flags = 0;
     pressedNode_ = view_.HitTest(at, &flags);
-    pressedOnSelected_ = pressedNode_ && *pressedNode_ == view_.SelectedKey();
+    // A double click is no second click on the caption: it edits nothing.
+    pressedOnSelected_ = !doubleClick && pressedNode_ && *pressedNode_ == view_.SelectedKey();
     if (button == MouseButton::Left && (flags & (TVHT_ONITEMBUTTON | (doubleClick ? TVHT_ONITEM : 0)))) {
         TVHITTESTINFO hit{at, 0, nullptr};
         SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
@@ -123,6 +124,7 @@ void InfoTreeInput::Toggle(HTREEITEM item) {
     toggling_ = true;
     SendMessageW(tree_, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
     toggling_ = false;
+    events_.TreeToggled();
 }
 
 void InfoTreeInput::Move(POINT at) {

@@ -18,6 +18,8 @@ public:
     virtual void TreePressed(const std::optional<std::string>& node) = 0;
     // `at`: the pointer in tree client pixels.
     virtual void TreeReleased(MouseButton button, const std::optional<std::string>& node, POINT at) = 0;
+    // A click expanded or collapsed a node.
+    virtual void TreeToggled() = 0;
     virtual void TreeDragOver(const std::optional<std::string>& node, bool insideTree) = 0;
     // The dragged node was let go at this screen point; `cancelled` when the drag ended
     // without a drop (capture lost, Esc).

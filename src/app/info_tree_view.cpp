@@ -64,6 +64,20 @@ void InfoTreeView::Rebuild(const ScriptTree& tree) {
     InvalidateRect(tree_, nullptr, TRUE);
 }
 
+bool InfoTreeView::Shows(HTREEITEM item) const {
+    for (HTREEITEM parent = TreeView_GetParent(tree_, item); parent; parent = TreeView_GetParent(tree_, parent))
+        if (!IsExpanded(parent)) return false;
+    return true;
+}
+
+void InfoTreeView::ShowSelection() {
+    const UpdatingScope scope(updating_);
+    const HTREEITEM item = ItemOf(selectedKey_);
+    const HTREEITEM shown = item && Shows(item) ? item : nullptr;
+    if (TreeView_GetSelection(tree_) != shown)
+        SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(shown));
+}
+
 void InfoTreeView::ExpandAll() {
     const UpdatingScope scope(updating_);
     for (const auto& [key, item] : items_)

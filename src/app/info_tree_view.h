@@ -22,6 +22,10 @@ public:
     // Selects the node with `key` and scrolls it into view; an empty or unknown key
     // leaves no node selected.
     void Select(const std::string& key);
+    // After a node was expanded or collapsed: the selected node highlighted where it
+    // shows, and no node while a collapsed ancestor hides it. The control would otherwise
+    // highlight that ancestor, which is not the current Instruction.
+    void ShowSelection();
     // Expands every node that has children, so that all nodes show.
     void ExpandAll();
     // In-place caption editing and dragging of nodes.
@@ -43,6 +47,7 @@ public:
 
 private:
     bool IsExpanded(HTREEITEM item) const;
+    bool Shows(HTREEITEM item) const;
 
     HWND tree_ = nullptr;
     std::unordered_map<std::string, HTREEITEM> items_;

@@ -24,6 +24,8 @@ public:
 
     void Render(const MainViewModel& view, const ScriptTree& tree);
     const InfoTreeView& Tree() const { return tree_; }
+    // After a click expanded or collapsed a node: InfoTreeView::ShowSelection.
+    void ShowTreeSelection() { tree_.ShowSelection(); }
     // Whether a rendering was refused because another was under way (a control called
     // back); the caller renders again once that one is done.
     bool TakeRefused() { return std::exchange(refused_, false); }

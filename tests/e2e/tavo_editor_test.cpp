@@ -103,9 +103,14 @@ protected:
 
     // Pressed on one node, moved by hand's steps, released on the other.
     void DragNode(const std::wstring& from, const std::wstring& to) {
-        const auto a = LabelCentre(app.Tree(), FindItem(app.Tree(), from));
         const auto b = LabelCentre(app.Tree(), FindItem(app.Tree(), to));
-        ASSERT_TRUE(a && b) << Narrow(from) << " or " << Narrow(to) << " does not show";
+        ASSERT_TRUE(b) << Narrow(to) << " does not show";
+        ASSERT_NO_FATAL_FAILURE(DragNodeTo(from, *b));
+    }
+
+    void DragNodeTo(const std::wstring& from, POINT to) {
+        const auto a = LabelCentre(app.Tree(), FindItem(app.Tree(), from));
+        ASSERT_TRUE(a) << Narrow(from) << " does not show";
         ASSERT_TRUE(PointTo(*a) && PressButton(Button::Left, *a));
         const auto captured = PollUntil([&] { return CaptureOf(app.Tree()); }, [&](HWND w) { return w == app.Tree(); },
                                         milliseconds(3000));
@@ -113,9 +118,47 @@ protected:
         constexpr int kSteps = 6;
         for (int i = 1; i <= kSteps; ++i) {
             Sleep(20);  // the pace of a hand, not a wait for a result
-            ASSERT_TRUE(PointTo({a->x + (b->x - a->x) * i / kSteps, a->y + (b->y - a->y) * i / kSteps}));
+            ASSERT_TRUE(PointTo({a->x + (to.x - a->x) * i / kSteps, a->y + (to.y - a->y) * i / kSteps}));
         }
-        ASSERT_TRUE(ReleaseButton(Button::Left, *b));
+        ASSERT_TRUE(ReleaseButton(Button::Left, to));
+    }
+
+    // Where a top-level node's +/- button lies: in the first indent column of its row.
+    std::optional<POINT> ButtonOf(const std::wstring& caption) {
+        const auto label = LabelCentre(app.Tree(), FindItem(app.Tree(), caption));
+        if (!label) return std::nullopt;
+        POINT at{static_cast<LONG>(SendMessageW(app.Tree(), TVM_GETINDENT, 0, 0)) / 2, 0};
+        ClientToScreen(app.Tree(), &at);
+        return POINT{at.x, label->y};
+    }
+
+    bool Expanded(const std::wstring& caption) {
+        const auto item = reinterpret_cast<WPARAM>(FindItem(app.Tree(), caption));
+        return (SendMessageW(app.Tree(), TVM_GETITEMSTATE, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    }
+
+    Polled<bool> WaitExpanded(const std::wstring& caption, bool expanded) {
+        return PollUntil([&] { return Expanded(caption); }, [&](bool e) { return e == expanded; },
+                         milliseconds(3000));
+    }
+
+    // Saved in place from the toolbar; the file's records compared with `expected`.
+    void ExpectSaved(const std::vector<GmxRecord>& expected) {
+        ASSERT_TRUE(app.ClickButton(kButtonSave));
+        ASSERT_TRUE(WaitSaveEnabled(false).ok) << "not saved";
+        const std::string written = ReadWholeFile(script), wanted = GmxImage(kHeader, expected);
+        ASSERT_EQ(written.size(), wanted.size());
+        for (size_t n = 1; n <= expected.size(); ++n) {
+            const std::string record = written.substr(142 * n, 142), want = wanted.substr(142 * n, 142);
+            EXPECT_TRUE(record == want) << "record " << n << "\n  saved:    " << TextFields(record)
+                                        << "\n  expected: " << TextFields(want);
+        }
+    }
+
+    static HWND EditControlOf(HWND tree) {
+        DWORD_PTR edit = 0;
+        SendMessageTimeoutW(tree, TVM_GETEDITCONTROL, 0, 0, SMTO_ABORTIFHUNG, 2000, &edit);
+        return reinterpret_cast<HWND>(edit);
     }
 
     Polled<HWND> WaitFocus(int id) {
@@ -284,6 +327,103 @@ TEST_F(TavoEditor, OnScreenKeyboardAddsCtrlVToTheTextAndTypesItIntoTheTarget) {
     ASSERT_TRUE(WaitBox(IDC_LCHAR, L"d").ok) << Narrow(app.BoxText(IDC_LCHAR));
     ASSERT_NO_FATAL_FAILURE(OpenEditor(L"alpha"));
     EXPECT_TRUE(WaitBox(IDC_LCHAR, L"hi/*Ctrl+v*/").ok) << Narrow(app.BoxText(IDC_LCHAR));
+}
+
+// An edit in the panel must land on the Instruction it shows: whatever makes another one
+// current closes it.
+TEST_F(TavoEditor, TheEditorPanelClosesWheneverAnotherInstructionBecomesCurrent) {
+    ASSERT_NO_FATAL_FAILURE(StartOnRecords());
+    HWND panel = app.Control(IDC_PICT);
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"gamma"));
+    ASSERT_NO_FATAL_FAILURE(DragNode(L"alpha", L"beta"));
+    const auto moved = WaitTree({{0, L"beta"}, {1, L"child"}, {1, L"alpha"}, {0, L"gamma"}});
+    ASSERT_TRUE(moved.ok) << Describe(moved.last);
+    EXPECT_TRUE(WaitShown(panel, false).ok) << "the panel stayed open over the dragged Instruction";
+    // Whatever still reaches the closed panel's box edits no Instruction.
+    ASSERT_TRUE(app.TypeInto(IDC_LCHAR, L"zz"));
+    const std::vector<GmxRecord> loaded = Records();
+    GmxRecord alpha = loaded[0];
+    alpha.NodeParent = L"L2";
+    ASSERT_NO_FATAL_FAILURE(ExpectSaved({loaded[1], loaded[2], alpha, loaded[3]}));
+
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"gamma"));
+    ASSERT_TRUE(ChooseMenuItem(app.Main(), L'e', L'n', milliseconds(3000))) << "编辑(&E) did not open";
+    EXPECT_TRUE(WaitShown(panel, false).ok) << "新增指令 left the panel open over the new Instruction";
+    const auto added = PollUntil([&] { return SelectedItemText(app.Tree()).value_or(L"<none>"); },
+                                 [](const std::wstring& t) { return t == L"practice5"; }, milliseconds(3000));
+    EXPECT_TRUE(added.ok) << "selected: " << Narrow(added.last);
+}
+
+TEST_F(TavoEditor, ADropOnDelOrderDeletesTheDraggedInstruction) {
+    ASSERT_NO_FATAL_FAILURE(StartOnRecords());
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"gamma"));
+    HWND delOrder = app.Control(IDC_DELORDER);
+    const RECT r = WindowRectOf(delOrder);
+    const POINT on{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ASSERT_EQ(WindowFromPoint(on), delOrder) << "删除 is covered";
+    ASSERT_NO_FATAL_FAILURE(DragNodeTo(L"alpha", on));
+    const auto deleted = WaitTree({{0, L"beta"}, {1, L"child"}, {0, L"gamma"}});
+    EXPECT_TRUE(deleted.ok) << Describe(deleted.last);
+    EXPECT_TRUE(WaitShown(app.Control(IDC_PICT), false).ok) << "the panel stayed open";
+}
+
+TEST_F(TavoEditor, CollapsingKeepsTheCurrentInstructionAndADoubleClickTogglesANode) {
+    ASSERT_NO_FATAL_FAILURE(StartOnRecords());
+    const auto selected = [&] { return SelectedItemText(app.Tree()).value_or(L"<none>"); };
+    const auto child = LabelCentre(app.Tree(), FindItem(app.Tree(), L"child"));
+    const auto button = ButtonOf(L"beta");
+    ASSERT_TRUE(child && button) << Describe(ReadTreeItems(app.Tree()));
+    ASSERT_NO_FATAL_FAILURE(ClickAt(*child, app.Tree(), "child"));
+    ASSERT_TRUE(PollUntil(selected, [](const std::wstring& t) { return t == L"child"; }, milliseconds(3000)).ok);
+
+    ASSERT_NO_FATAL_FAILURE(ClickAt(*button, app.Tree(), "beta's button"));
+    EXPECT_TRUE(WaitExpanded(L"beta", false).ok) << "the button did not collapse beta";
+    // Hidden, the current Instruction shows no highlight, and no other node takes it.
+    const auto hidden = HoldsFor(selected, [](const std::wstring& t) { return t == L"<none>"; }, milliseconds(500));
+    EXPECT_TRUE(hidden.ok) << "with child hidden the tree shows " << Narrow(hidden.last) << " selected";
+    ASSERT_NO_FATAL_FAILURE(ClickAt(*button, app.Tree(), "beta's button"));
+    EXPECT_TRUE(WaitExpanded(L"beta", true).ok) << "the button did not expand beta";
+    const auto kept = PollUntil(selected, [](const std::wstring& t) { return t == L"child"; }, milliseconds(3000));
+    EXPECT_TRUE(kept.ok) << "collapsing beta made " << Narrow(kept.last) << " current";
+
+    const auto beta = LabelCentre(app.Tree(), FindItem(app.Tree(), L"beta"));
+    ASSERT_TRUE(beta);
+    ASSERT_TRUE(Click(*beta) && Click(*beta));
+    EXPECT_TRUE(WaitExpanded(L"beta", false).ok) << "a double click did not collapse beta";
+    // Longer than the double-click time: the second click was no caption edit's start.
+    const auto noEdit = HoldsFor([&] { return EditControlOf(app.Tree()); }, [](HWND w) { return w == nullptr; },
+                                 milliseconds(GetDoubleClickTime() + 500));
+    EXPECT_TRUE(noEdit.ok) << "a double click started a caption edit";
+}
+
+// The question about an empty Instruction protects the Script, not the user's time
+// elsewhere: renaming the Instruction, or another program in front, asks nothing.
+TEST_F(TavoEditor, ANewEmptyInstructionIsRenamedInPlaceAndNothingIsAskedWhileTheUserIsElsewhere) {
+    ASSERT_NO_FATAL_FAILURE(StartOnRecords());
+    ASSERT_TRUE(app.ClickButton(kButtonNew));
+    ASSERT_TRUE(WaitTree({{0, L"alpha"}, {0, L"beta"}, {1, L"child"}, {0, L"gamma"}, {0, L"practice5"}}).ok);
+    ASSERT_TRUE(PollUntil([&] { return FocusOf(app.Main()); }, [&](HWND w) { return w == app.Tree(); },
+                          milliseconds(3000)).ok)
+        << "the tree did not take the focus";
+    ASSERT_TRUE(BringToForeground(target.Window()).ok);
+    HWND asked = WaitForOwnedDialog(app.Main(), kNothingHappensPeriod);
+    EXPECT_EQ(asked, nullptr) << "asked while another program was in front: " << Narrow(MessageText(asked));
+    if (asked) Answer(asked, IDNO);
+
+    ASSERT_NO_FATAL_FAILURE(BringToFront());
+    const auto label = LabelCentre(app.Tree(), FindItem(app.Tree(), L"practice5"));
+    ASSERT_TRUE(label);
+    ASSERT_NO_FATAL_FAILURE(ClickAt(*label, app.Tree(), "practice5"));  // the selected node's caption
+    const auto editing = PollUntil([&] { return EditControlOf(app.Tree()); }, [](HWND w) { return w != nullptr; },
+                                   milliseconds(3000));
+    ASSERT_TRUE(editing.ok) << "no caption edit started; " << Narrow(MessageText(FindOwnedDialog(app.Main())));
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(editing.last, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"收尾"), SMTO_ABORTIFHUNG,
+                                    2000, &ignored));
+    ASSERT_TRUE(StrikeKey(VK_RETURN));
+    const auto renamed = WaitTree({{0, L"alpha"}, {0, L"beta"}, {1, L"child"}, {0, L"gamma"}, {0, L"收尾"}});
+    EXPECT_TRUE(renamed.ok) << Describe(renamed.last) << "; " << Narrow(MessageText(FindOwnedDialog(app.Main())));
+    EXPECT_EQ(FindOwnedDialog(app.Main()), nullptr);
 }
 
 }  // namespace

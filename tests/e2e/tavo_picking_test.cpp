@@ -2,6 +2,8 @@
 // carried from the editor panel to the practice target, the orientation pads, and the
 // jump pickers dropped on the tree. What was picked is read back from the saved Script,
 // the tree and the panel's boxes; a recognised picture is then found again by a run.
+#include <algorithm>
+
 #include "core/editor/editor_panel_view.h"
 #include "documented_pictures.h"
 #include "driver/pixels.h"
@@ -208,6 +210,18 @@ TEST_F(TavoPicking, ClickPointIsStoredUnderEachOrientationChosenOnThePad) {
         records[code].Locationy = Int16(stored.y);
         records[code].LocationBase = Int16(code);
     }
+    // On the centre, which Centre would store as (0, 0), "no point": refused, and said so.
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(records[0].NodeText));
+    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM4, {(client.right + 1) / 2, (client.bottom + 1) / 2}));
+    const auto said = PollUntil([&] { return app.JournalLines(); },
+                                [](const std::vector<std::wstring>& lines) {
+                                    return std::ranges::any_of(lines, [](const std::wstring& line) {
+                                        return line.ends_with(L"  取点在基准点上，请换一个点或换一个基准方位。");
+                                    });
+                                },
+                                milliseconds(3000));
+    EXPECT_TRUE(said.ok) << "Journal:\n" << Narrow(app.JournalText());
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
     ExpectSaved(records);
 }
 

@@ -120,5 +120,24 @@ TEST_F(TavoSkin, SkinnedCaptionButtonsMinimiseAndClose) {
     EXPECT_TRUE(app.Proc().WaitForExit(5000)) << "the close button did not end Tavo";
 }
 
+// A folder whose name the ANSI code page cannot spell: the library goes into it, not
+// beside it, and Tavo loads it from there.
+TEST_F(TavoSkin, LibraryIsWrittenIntoAFolderWithANameOutsideTheCodePage) {
+    const std::wstring exe = FreshTavoFolder(L"skin 한글 ✓");
+    ASSERT_FALSE(exe.empty());
+    const std::wstring library = DirectoryOf(exe) + L"\\Skin.tg";
+    app.Start(exe);
+    ASSERT_TRUE(PollUntil([&] { return FileExists(library); }, [](bool e) { return e; }, kTimeout).ok)
+        << "no Skin.tg in " << Narrow(DirectoryOf(exe));
+    EXPECT_TRUE(HasTheSixOperations(library));
+    EXPECT_FALSE(FileExists(DirectoryOf(DirectoryOf(exe)) + L"\\Skin.tg")) << "written into the parent folder";
+    ASSERT_TRUE(InFront(app.Main()));
+    const COLORREF there = CaptionColour(app.Main());
+    app.Kill();
+    app.Start();  // from the build tree's folder
+    ASSERT_TRUE(InFront(app.Main()));
+    EXPECT_EQ(there, CaptionColour(app.Main())) << "the title bar is not skinned as elsewhere";
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,10 +1,13 @@
 // The bar between the tree and the log, dragged with the real pointer: the border
 // follows it, the bar and the log keep their place against the tree, and the tree stops
-// growing once it is past its upper limit.
+// growing once it is past its upper limit. At its narrowest the editor panel still opens
+// inside the window.
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/editor/editor_panel_view.h"
 #include "driver/poll.h"
+#include "driver/tree_view.h"
 #include "driver/user_input.h"
 #include "tavo_fixture.h"
 
@@ -13,6 +16,7 @@ namespace {
 
 constexpr int kUpperLimitTwips = 7480;
 constexpr int kUpperClampTwips = 7500;
+constexpr int kLowerLimitTwips = 2110;
 
 RECT ClientRectIn(HWND control, HWND parent) {
     RECT r{};
@@ -68,8 +72,9 @@ protected:
             [&] {
                 RECT now{};
                 GetWindowRect(Bar(), &now);
-                return std::abs((now.left + now.right) / 2 - at.x) <= 1 ||
-                       Twips(TreeWidth(), app.Main()) > kUpperLimitTwips;
+                const int tree = Twips(TreeWidth(), app.Main());
+                return std::abs((now.left + now.right) / 2 - at.x) <= 1 || tree > kUpperLimitTwips ||
+                       tree < kLowerLimitTwips;
             },
             [](bool ok) { return ok; }, std::chrono::milliseconds(3000));
         EXPECT_TRUE(followed.ok) << "the bar did not follow the pointer to " << at.x;
@@ -109,6 +114,31 @@ TEST_F(TavoSplitter, DraggingTheBarMovesTheBorderWithinItsLimits) {
     EXPECT_TRUE(held.ok) << "the tree grew past its limit: " << held.last << " twips, was " << past.last;
     const RECT logAfter = ClientRectIn(app.Journal(), app.Main());
     EXPECT_GT(logAfter.right - logAfter.left, 0);
+}
+
+TEST_F(TavoSplitter, TheEditorPanelOpensInsideTheWindowAtTheNarrowestTree) {
+    ASSERT_TRUE(BringToForeground(app.Main()).ok);
+    ASSERT_TRUE(PollUntil([&] { return TreeWidth(); }, [](int w) { return w > 0; }, std::chrono::milliseconds(3000)).ok);
+    ASSERT_NO_FATAL_FAILURE(WaitSettled());
+    ASSERT_NO_FATAL_FAILURE(Drag(-Pixels(6000), 10));
+    ASSERT_LT(Twips(TreeWidth(), app.Main()), tavo::kPictWidth) << "the tree is wider than the panel";
+
+    ASSERT_TRUE(app.ClickButton(kButtonNew));
+    const auto added = PollUntil([&] { return TreeItemCount(app.Tree()); }, [](auto n) { return n == 1u; },
+                                 std::chrono::milliseconds(3000));
+    ASSERT_TRUE(added.ok) << "no Instruction added";
+    const auto label = LabelCentre(app.Tree(), FindItem(app.Tree(), ReadTreeItems(app.Tree()).at(0).text));
+    ASSERT_TRUE(label && Click(*label, Button::Right));
+    HWND pict = app.Control(IDC_PICT);
+    ASSERT_TRUE(PollUntil([&] { return IsWindowVisible(pict) != FALSE; }, [](bool v) { return v; },
+                          std::chrono::milliseconds(3000)).ok)
+        << "no editor panel";
+    const RECT panel = ClientRectIn(pict, app.Main());
+    RECT client{};
+    GetClientRect(app.Main(), &client);
+    EXPECT_TRUE(panel.left >= 0 && panel.top >= 0 && panel.right <= client.right && panel.bottom <= client.bottom)
+        << "panel " << panel.left << "," << panel.top << "-" << panel.right << "," << panel.bottom << " in a client of "
+        << client.right << " x " << client.bottom;
 }
 
 }  // namespace
