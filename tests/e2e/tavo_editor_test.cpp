@@ -405,7 +405,9 @@ TEST_F(TavoEditor, ANewEmptyInstructionIsRenamedInPlaceAndNothingIsAskedWhileThe
     ASSERT_TRUE(PollUntil([&] { return FocusOf(app.Main()); }, [&](HWND w) { return w == app.Tree(); },
                           milliseconds(3000)).ok)
         << "the tree did not take the focus";
-    ASSERT_TRUE(BringToForeground(target.Window()).ok);
+    const auto elsewhere = BringToForeground(target.Window());
+    ASSERT_TRUE(elsewhere.ok) << "the target stays behind " << elsewhere.last << "; "
+                              << Narrow(MessageText(FindOwnedDialog(app.Main())));
     HWND asked = WaitForOwnedDialog(app.Main(), kNothingHappensPeriod);
     EXPECT_EQ(asked, nullptr) << "asked while another program was in front: " << Narrow(MessageText(asked));
     if (asked) Answer(asked, IDNO);

@@ -308,5 +308,36 @@ TEST_F(TavoPicking, JumpPickerDroppedOnANodeSetsTheJumpAndBesideTheTreeClearsIt)
     ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));
 }
 
+// A picker that loses the mouse before it is let go (a message box, another program)
+// picks nothing, though the pointer lies over a node, and puts back what it moved away.
+TEST_F(TavoPicking, ALostCaptureEndsAPickWithNothingStored) {
+    const std::vector<GmxRecord> records = {{.NodeKey = L"L1", .NodeText = L"alpha", .pChar = L"a"},
+                                            {.NodeKey = L"L2", .NodeText = L"beta", .pChar = L"b"}};
+    ASSERT_NO_FATAL_FAILURE(StartOn(records, {{0, L"alpha"}, {0, L"beta"}}));
+    const auto alpha = LabelCentre(app.Tree(), FindItem(app.Tree(), L"alpha"));
+    ASSERT_TRUE(alpha);
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"beta"));
+    HWND panel = app.Control(IDC_PICT), picker = app.Control(IDC_COMMT1);
+    const LONG home = WindowRectOf(panel).top;
+    const POINT from = Centre(picker);
+    ASSERT_EQ(WindowFromPoint(from), picker);
+    ASSERT_TRUE(PointTo(from) && PressButton(Button::Left, from));
+    ASSERT_TRUE(PollUntil([&] { return WindowRectOf(panel).top; }, [&](LONG top) { return top != home; },
+                          milliseconds(3000)).ok)
+        << "the panel stays over the tree";
+    ASSERT_NO_FATAL_FAILURE(Carry(from, *alpha));
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(picker, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored));
+    const auto back = PollUntil([&] { return WindowRectOf(panel).top; }, [&](LONG top) { return top == home; },
+                                milliseconds(3000));
+    EXPECT_TRUE(back.ok) << "the panel stays at top " << back.last << ", not " << home;
+    ASSERT_TRUE(ReleaseButton(Button::Left, *alpha));
+    const auto nothing = HoldsFor([&] { return app.BoxText(IDC_TEXT2); },
+                                  [](const std::wstring& t) { return t.empty(); }, milliseconds(500));
+    EXPECT_TRUE(nothing.ok) << "Text2 reads " << Narrow(nothing.last);
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
+    ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));
+}
+
 }  // namespace
 }  // namespace e2e
