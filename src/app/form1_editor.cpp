@@ -104,7 +104,9 @@ void Form1::TreeReleased(MouseButton button, const std::optional<std::string>& n
     Render();
 }
 
-void Form1::TreeToggled() { view_.ShowTreeSelection(); }
+void Form1::TreeToggled() {
+    if (!view_.Tree().Updating()) view_.ShowTreeSelection();  // a rebuild selects afterwards
+}
 
 void Form1::TreeDragOver(const std::optional<std::string>& node, bool insideTree) {
     controller_.Pointer().DragOver(node, insideTree);

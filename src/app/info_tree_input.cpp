@@ -89,6 +89,14 @@ std::optional<LRESULT> InfoTreeInput::Handle(UINT message, WPARAM wParam, LPARAM
             if (wParam != VK_ESCAPE || !dragging_) return std::nullopt;
             EndDrag(at, true);
             return 0;
+        case TVM_EXPAND: {
+            // Ours (a click) or another program's: either way only what is shown changes.
+            toggling_ = true;
+            const LRESULT result = DefSubclassProc(tree_, message, wParam, lParam);
+            toggling_ = false;
+            events_.TreeToggled();
+            return result;
+        }
         case WM_TIMER:
             if (wParam != kEditTimer) return std::nullopt;
             KillTimer(tree_, kEditTimer);
@@ -112,19 +120,12 @@ void InfoTreeInput::Press(MouseButton button, POINT at, bool doubleClick) {
     if (button == MouseButton::Left && (flags & (TVHT_ONITEMBUTTON | (doubleClick ? TVHT_ONITEM : 0)))) {
         TVHITTESTINFO hit{at, 0, nullptr};
         SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-        Toggle(hit.hItem);
+        SendMessageW(tree_, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(hit.hItem));
     }
     pressed_ = button;
     pressedAt_ = at;
     SetCapture(tree_);
     events_.TreePressed(pressedNode_);
-}
-
-void InfoTreeInput::Toggle(HTREEITEM item) {
-    toggling_ = true;
-    SendMessageW(tree_, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
-    toggling_ = false;
-    events_.TreeToggled();
 }
 
 void InfoTreeInput::Move(POINT at) {

@@ -18,7 +18,7 @@ public:
     virtual void TreePressed(const std::optional<std::string>& node) = 0;
     // `at`: the pointer in tree client pixels.
     virtual void TreeReleased(MouseButton button, const std::optional<std::string>& node, POINT at) = 0;
-    // A click expanded or collapsed a node.
+    // A node was expanded or collapsed (also by the view's own rebuilding).
     virtual void TreeToggled() = 0;
     virtual void TreeDragOver(const std::optional<std::string>& node, bool insideTree) = 0;
     // The dragged node was let go at this screen point; `cancelled` when the drag ended
@@ -36,8 +36,9 @@ public:
     InfoTreeInput& operator=(const InfoTreeInput&) = delete;
 
     bool Attach(HWND tree);
-    // True while a click expands or collapses a node: a selection the control then moves
-    // by itself (off a node a collapse hides) changes only what is shown.
+    // True while a node is expanded or collapsed (TVM_EXPAND, by a click or by another
+    // program): a selection the control then moves by itself (off a node a collapse
+    // hides) changes only what is shown.
     bool Toggling() const { return toggling_; }
 
 private:
@@ -45,7 +46,6 @@ private:
                                  UINT_PTR id, DWORD_PTR self);
     std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Press(MouseButton button, POINT at, bool doubleClick);
-    void Toggle(HTREEITEM item);
     void Release(MouseButton button, POINT at);
     void Move(POINT at);
     void BeginDrag(POINT at);

@@ -385,11 +385,17 @@ TEST_F(TavoEditor, CollapsingKeepsTheCurrentInstructionAndADoubleClickTogglesANo
     EXPECT_TRUE(WaitExpanded(L"beta", true).ok) << "the button did not expand beta";
     const auto kept = PollUntil(selected, [](const std::wstring& t) { return t == L"child"; }, milliseconds(3000));
     EXPECT_TRUE(kept.ok) << "collapsing beta made " << Narrow(kept.last) << " current";
+    // Another program's collapse is the same.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(app.Tree(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(FindItem(app.Tree(), L"beta")),
+                        SMTO_ABORTIFHUNG, 2000, &ignored);
+    EXPECT_TRUE(WaitExpanded(L"beta", false).ok);
+    EXPECT_EQ(Narrow(selected()), "<none>");
 
     const auto beta = LabelCentre(app.Tree(), FindItem(app.Tree(), L"beta"));
     ASSERT_TRUE(beta);
     ASSERT_TRUE(Click(*beta) && Click(*beta));
-    EXPECT_TRUE(WaitExpanded(L"beta", false).ok) << "a double click did not collapse beta";
+    EXPECT_TRUE(WaitExpanded(L"beta", true).ok) << "a double click did not expand beta";
     // Longer than the double-click time: the second click was no caption edit's start.
     const auto noEdit = HoldsFor([&] { return EditControlOf(app.Tree()); }, [](HWND w) { return w == nullptr; },
                                  milliseconds(GetDoubleClickTime() + 500));
