@@ -142,18 +142,7 @@ protected:
                          milliseconds(3000));
     }
 
-    // Saved in place from the toolbar; the file's records compared with `expected`.
-    void ExpectSaved(const std::vector<GmxRecord>& expected) {
-        ASSERT_TRUE(app.ClickButton(kButtonSave));
-        ASSERT_TRUE(WaitSaveEnabled(false).ok) << "not saved";
-        const std::string written = ReadWholeFile(script), wanted = GmxImage(kHeader, expected);
-        ASSERT_EQ(written.size(), wanted.size());
-        for (size_t n = 1; n <= expected.size(); ++n) {
-            const std::string record = written.substr(142 * n, 142), want = wanted.substr(142 * n, 142);
-            EXPECT_TRUE(record == want) << "record " << n << "\n  saved:    " << TextFields(record)
-                                        << "\n  expected: " << TextFields(want);
-        }
-    }
+    void ExpectSaved(const std::vector<GmxRecord>& expected) { ExpectSavedRecords(kHeader, expected, TextFields); }
 
     static HWND EditControlOf(HWND tree) {
         DWORD_PTR edit = 0;

@@ -166,19 +166,7 @@ protected:
         }
     }
 
-    // Saved in place from the toolbar; the file's records compared with `expected`.
-    void ExpectSaved(const std::vector<GmxRecord>& expected) {
-        ASSERT_TRUE(WaitSaveEnabled(true).ok) << "nothing to save";
-        ASSERT_TRUE(app.ClickButton(kButtonSave));
-        ASSERT_TRUE(WaitSaveEnabled(false).ok) << "not saved; " << Narrow(MessageText(FindOwnedDialog(app.Main())));
-        const std::string written = ReadWholeFile(script), wanted = GmxImage(kHeader, expected);
-        ASSERT_EQ(written.size(), wanted.size());
-        for (size_t n = 1; n <= expected.size(); ++n) {
-            const std::string record = written.substr(142 * n, 142), want = wanted.substr(142 * n, 142);
-            EXPECT_TRUE(record == want) << "record " << n << "\n  saved:    " << Fields(record)
-                                        << "\n  expected: " << Fields(want);
-        }
-    }
+    void ExpectSaved(const std::vector<GmxRecord>& expected) { ExpectSavedRecords(kHeader, expected, Fields); }
 
     Polled<std::optional<int>> WaitIcon(const std::wstring& caption, int index) {
         return PollUntil([&] { return ItemImage(app.Tree(), FindItem(app.Tree(), caption)); },

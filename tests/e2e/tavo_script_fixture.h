@@ -90,6 +90,22 @@ protected:
                          timeout);
     }
 
+    // Saved in place from the toolbar; the file's records compared with `expected`, each
+    // shown by `describe` when it differs.
+    void ExpectSavedRecords(const wchar_t* header, const std::vector<GmxRecord>& expected,
+                            std::string (*describe)(const std::string& record)) {
+        ASSERT_TRUE(WaitSaveEnabled(true).ok) << "nothing to save";
+        ASSERT_TRUE(app.ClickButton(kButtonSave));
+        ASSERT_TRUE(WaitSaveEnabled(false).ok) << "not saved; " << Narrow(MessageText(FindOwnedDialog(app.Main())));
+        const std::string written = ReadWholeFile(script), wanted = GmxImage(header, expected);
+        ASSERT_EQ(written.size(), wanted.size());
+        for (size_t n = 1; n <= expected.size(); ++n) {
+            const std::string record = written.substr(142 * n, 142), want = wanted.substr(142 * n, 142);
+            EXPECT_TRUE(record == want) << "record " << n << "\n  saved:    " << describe(record)
+                                        << "\n  expected: " << describe(want);
+        }
+    }
+
     Polled<bool> WaitFramShown(bool shown, milliseconds timeout = milliseconds(3000)) {
         return PollUntil([&] { return IsWindowVisible(app.Fram()) != FALSE; }, [&](bool s) { return s == shown; },
                          timeout);
