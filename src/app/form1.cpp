@@ -282,12 +282,12 @@ void Form1::FramSpinnerChanged(int value) {
 }
 
 void Form1::FramOption1Clicked() {
-    controller_.Option1Clicked();
+    controller_.ChooseFlashWindows();
     Render();
 }
 
 void Form1::FramOption2Clicked() {
-    controller_.Option2Clicked();
+    controller_.ChooseOtherWindows();
     Render();
 }
 

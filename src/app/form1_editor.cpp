@@ -150,10 +150,10 @@ void Form1::PictButtonClicked(PictButton button) {
             RECT client{};
             GetClientRect(window_, &client);
             const TwipsPoint size = ToTwips({client.right, client.bottom});
-            controller_.Fields().Comm3Clicked(size.x, size.y);
+            controller_.Fields().OpenKeyBoard(size.x, size.y);
             break;
         }
-        case PictButton::Comm5: controller_.Fields().Comm5Clicked(); break;
+        case PictButton::Comm5: controller_.Fields().CloseEditorPanel(); break;
         case PictButton::Clear: controller_.InitializeInstruction(); break;
         case PictButton::DelOrder: controller_.Editor().DeleteInstruction(); break;
         case PictButton::Command3Up: controller_.Editor().MoveInstruction(MoveDirection::Up); break;

@@ -152,7 +152,7 @@ TEST_F(FieldEditorTest, EnterSendsTheTextToTheFirstWindowAtOnceAndCloses) {
 TEST_F(FieldEditorTest, AComposedKeyIsAppendedAsACommandAndSent) {
     fields.MoveTo({500, 600});
     fields.ShowEditorPanel(true);
-    fields.Comm3Clicked(9870, 7800);
+    fields.OpenKeyBoard(9870, 7800);
     EXPECT_EQ(fields.KeyBoard(), (KeyBoardView{true, 500, 1400}));
     fields.KeyEvent("Ctrl+v");
     EXPECT_EQ(fields.View().lChar, "x/*Ctrl+v*/");

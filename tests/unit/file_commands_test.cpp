@@ -148,7 +148,7 @@ TEST_F(FileCommandsTest, SaveAfterNewBacksUpThePreviousFileThenAsks) {
     controller.Startup();
     controller.Choose(Command::MenuNew);
     EXPECT_EQ(controller.State().ScriptName, kUntitledScriptName);
-    controller.Option2Clicked();  // resets the state: ScriptName is "farm" again
+    controller.ChooseOtherWindows();  // resets the state: ScriptName is "farm" again
     Build({{"L1", ""}, {"L2", ""}});
     files.log.clear();
     dialogs.answers = {{"C:\\Tavo\\new.gmx"}};

@@ -121,13 +121,13 @@ TEST_F(MainControllerTest, NewInstructionsAreGuardedAndClearingReloadsTheOpenPan
 
     controller.Fields().ShowEditorPanel(true);
     controller.Fields().CharChanged("hi");
-    controller.Fields().Comm5Clicked();
+    controller.Fields().CloseEditorPanel();
     EXPECT_TRUE(View().toolbarEnabled[kButtonRun]);
     controller.Fields().ShowEditorPanel(true);
     messages.answers = {MessageAnswer::Yes};
     controller.InitializeInstruction();
     EXPECT_EQ(View().pict.lChar, "");
-    controller.Fields().Comm5Clicked();
+    controller.Fields().CloseEditorPanel();
     EXPECT_FALSE(View().toolbarEnabled[kButtonRun]);
     EXPECT_EQ(controller.Script().Tree().Find("L1")->caption, "game1");
 

@@ -117,12 +117,12 @@ TEST_F(SettingsTest, DiscardingUnsavedWorkAsksFirst) {
                                          MessageButtons::YesNo, MessageIcon::Question};
     const std::function<void()> changes[] = {
         [this] { Type(SettingsBox::Name_txt, "farm"); },
-        [this] { controller.Option2Clicked(); },
+        [this] { controller.ChooseOtherWindows(); },
     };
     for (const Case& c : cases) {
         for (std::size_t i = 0; i < std::size(changes); ++i) {
             controller.Choose(Command::MenuClear);
-            controller.Option1Clicked();  // back to Flash windows, the start
+            controller.ChooseFlashWindows();  // back to Flash windows, the start
             Type(SettingsBox::Name_txt, "game");
             Build({{"L1", ""}});
             controller.Script().SetModified(c.modified);
@@ -151,17 +151,17 @@ TEST_F(SettingsTest, AtTheFirstStartTheFirstKeywordNamesTheScript) {
 
 TEST_F(SettingsTest, WindowKindButtonsWorkAsAPair) {
     Build({{"L1", ""}});
-    controller.Option1Clicked();  // disabled while Flash windows are selected
+    controller.ChooseFlashWindows();  // disabled while Flash windows are selected
     EXPECT_FALSE(controller.Script().Tree().Empty());
 
-    controller.Option2Clicked();
+    controller.ChooseOtherWindows();
     EXPECT_FALSE(controller.State().settings.FlashMode);
     EXPECT_TRUE(Panel().Option1Enabled);
     EXPECT_FALSE(Panel().Option2Enabled);
     EXPECT_TRUE(controller.Script().Tree().Empty());
     EXPECT_TRUE(controller.Script().Modified());
 
-    controller.Option1Clicked();
+    controller.ChooseFlashWindows();
     EXPECT_TRUE(controller.State().settings.FlashMode);
     EXPECT_FALSE(Panel().Option1Enabled);
     EXPECT_TRUE(Panel().Option2Enabled);

@@ -82,8 +82,9 @@ public:
     void SettingsTextChanged(SettingsBox box, const std::string& text);
     void KeywordKeyReleased();
     void SpinnerChanged(int value);
-    void Option1Clicked();
-    void Option2Clicked();
+    // Option1 "Flash窗体" and Option2 "其它窗体": the window kind, when it changes.
+    void ChooseFlashWindows();
+    void ChooseOtherWindows();
     void ToggleSettings();
     void InitializeInstruction() override;
 

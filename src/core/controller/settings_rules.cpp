@@ -127,11 +127,11 @@ void MainController::SelectFlashWindows(bool flash) {
     script_.SetModified(true);
 }
 
-void MainController::Option1Clicked() {
+void MainController::ChooseFlashWindows() {
     if (vm_.settings.Option1Enabled && ConfirmDiscard()) SelectFlashWindows(true);
 }
 
-void MainController::Option2Clicked() {
+void MainController::ChooseOtherWindows() {
     if (vm_.settings.Option2Enabled && ConfirmDiscard()) SelectFlashWindows(false);
 }
 

@@ -138,15 +138,15 @@ void FieldEditor::SendCharNow() {
 void FieldEditor::CharEnter() {
     if (!Shown()) return;
     SendCharNow();
-    Comm5Clicked();
+    CloseEditorPanel();
 }
 
-void FieldEditor::Comm5Clicked() {
+void FieldEditor::CloseEditorPanel() {
     ShowEditorPanel(false);
     host_.Focus(FocusTarget::InfoTree);
 }
 
-void FieldEditor::Comm3Clicked(int clientWidth, int clientHeight) {
+void FieldEditor::OpenKeyBoard(int clientWidth, int clientHeight) {
     SetChar(script_.Current().pChar);
     const TwipsPoint at = PlaceKeyBoard({view_.left, view_.top}, clientWidth, clientHeight);
     keyboard_ = {true, at.x, at.y};

@@ -42,9 +42,10 @@ public:
     }
     // Enter in lChar: sends the text to the first target window at once, then closes.
     void CharEnter();
-    void Comm5Clicked();
-    // Opens the keyboard near the panel within the client area (twips).
-    void Comm3Clicked(int clientWidth, int clientHeight);
+    // Comm5 "确定": closes the panel and gives the tree the focus.
+    void CloseEditorPanel();
+    // Comm3: opens the keyboard near the panel within the client area (twips).
+    void OpenKeyBoard(int clientWidth, int clientHeight);
     // The keyboard composed `key`: appended to lChar as a key command and sent at once.
     void KeyEvent(const std::string& key);
     void KeyBoardFocusLost() { keyboard_.shown = false; }

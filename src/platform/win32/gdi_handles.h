@@ -50,10 +50,13 @@ using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectDeleter>;
 using UniqueMemoryDc = UniqueHandle<HDC, DcDeleter>;  // from CreateCompatibleDC
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListDeleter>;
 
-// A window's device context from GetDC, given back on scope exit.
+// A window's device context, given back on scope exit: its client area's (GetDC), or the
+// whole window's, frame included (GetWindowDC).
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    enum Area { ClientArea, WholeWindow };
+    explicit WindowDc(HWND window, Area area = ClientArea)
+        : window_(window), dc_(area == WholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() {

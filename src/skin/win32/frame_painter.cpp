@@ -12,8 +12,8 @@ bool PaintFrame(HWND window, HDC target, const SkinTheme& theme, bool active, co
     const auto frame = MeasureFrame(window, theme.metrics);
     if (!frame) return false;
     const CaptionContent content = ReadCaptionContent(window);
-    std::optional<WholeWindowDc> own;
-    if (!target) target = own.emplace(window).Get();
+    std::optional<WindowDc> own;
+    if (!target) target = own.emplace(window, WindowDc::WholeWindow).Get();
     if (!target) return false;
     const int w = frame->window.right - frame->window.left, h = frame->window.bottom - frame->window.top;
     // Drawn off screen first: the title bar never shows half drawn.
