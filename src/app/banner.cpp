@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/child_controls.h"
 #include "app/control_ids.h"
 #include "app/guarded.h"
 #include "app/window_class.h"
@@ -25,13 +26,6 @@ constexpr COLORREF kHoverColour = RGB(255, 0, 0);
 
 int ToTwips(int pixels, HWND window) {
     return MulDiv(pixels, 1440, static_cast<int>(GetDpiForWindow(window)));
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
 }
 
 class Banner {
@@ -61,7 +55,7 @@ public:
 private:
     // The caption is the window's text, so it reads like any label's from outside.
     void Scroll() {
-        const std::string text = WideToUtf8(TextOf(window_));
+        const std::string text = WindowText(window_);
         SetWindowTextW(window_, Utf8ToWide(ScrollBanner(text)).c_str());
         InvalidateRect(window_, nullptr, FALSE);
     }
@@ -103,7 +97,7 @@ private:
         const HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, hovered_ ? kHoverColour : kRestingColour);
-        const std::wstring text = TextOf(window_);
+        const std::wstring text = WindowTextWide(window_);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
         if (old) SelectObject(dc, old);
@@ -137,8 +131,7 @@ LRESULT CALLBACK BannerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 HWND CreateBanner(HWND parent, HINSTANCE instance, int id) {
     if (!RegisterWindowClass(instance, BannerProc, TAVO_BANNER_CLASS)) return nullptr;
-    return CreateWindowExW(0, TAVO_BANNER_CLASS, kText, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    return CreateChildControl(parent, instance, id, TAVO_BANNER_CLASS, kText, 0);
 }
 
 }  // namespace tavo

@@ -213,7 +213,7 @@ bool Form1::OnCreate() {
 
 void Form1::OnCommand(int id) {
     if (const auto button = ToolbarButtonOf(id)) {
-        controller_.ToolbarClicked(*button);
+        controller_.RunToolbarCommand(*button);
     } else if (const auto command = MenuCommand(id)) {
         controller_.Choose(*command);
     } else {
@@ -267,7 +267,7 @@ bool Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void Form1::FramTextChanged(SettingsBox box, const std::string& text) {
-    controller_.SettingsTextChanged(box, text);
+    controller_.EditSettingsBox(box, text);
     Render();
 }
 
@@ -276,17 +276,17 @@ void Form1::FramKeywordKeyReleased() {
     Render();
 }
 
-void Form1::FramSpinnerChanged(int value) {
-    controller_.SpinnerChanged(value);
+void Form1::WindowCountScrolled(int value) {
+    controller_.ScrollWindowCount(value);
     Render();
 }
 
-void Form1::FramOption1Clicked() {
+void Form1::FlashWindowsChosen() {
     controller_.ChooseFlashWindows();
     Render();
 }
 
-void Form1::FramOption2Clicked() {
+void Form1::OtherWindowsChosen() {
     controller_.ChooseOtherWindows();
     Render();
 }

@@ -21,10 +21,10 @@
 #include "app/pimage_view.h"
 #include "app/split_bar.h"
 #include "app/tooltips.h"
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 #include "core/controls/skin_host.h"
-#include "core/runner/key_sender.h"
-#include "core/runner/target_actions.h"
+#include "core/target/key_sender.h"
+#include "core/target/target_actions.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_file_dialogs.h"
@@ -99,14 +99,14 @@ private:
     void SplitMoved(int x) override;
     void SplitReleased() override;
     void KeyEvent(const std::string& text) override;
-    void EnterFoucs() override {}
-    void ExitFoucs() override;
+    void KeyBoardGotFocus() override {}
+    void KeyBoardLostFocus() override;
 
     void FramTextChanged(SettingsBox box, const std::string& text) override;
     void FramKeywordKeyReleased() override;
-    void FramSpinnerChanged(int value) override;
-    void FramOption1Clicked() override;
-    void FramOption2Clicked() override;
+    void WindowCountScrolled(int value) override;
+    void FlashWindowsChosen() override;
+    void OtherWindowsChosen() override;
 
     HINSTANCE instance_;
     std::optional<std::string> scriptArgument_;

@@ -39,7 +39,7 @@ void Form1::PictPickerPressed(Picker picker) {
 
 void Form1::PictPickerReleased(Picker picker, POINT screen) {
     if (IsPointPicker(picker)) {
-        const int top = controller_.Picks().FinishPointPick(KindOf(picker), {screen.x, screen.y});
+        const int top = controller_.FinishPointPick(KindOf(picker), {screen.x, screen.y});
         MoveTop(window_, top);
     } else {
         POINT client = screen;

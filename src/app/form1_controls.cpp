@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/banner.h"
+#include "app/child_controls.h"
 #include "app/control_ids.h"
 #include "app/fram_panel.h"
 #include "app/key_board_control.h"
@@ -10,16 +11,6 @@
 #include "app/toolbar1.h"
 
 namespace tavo {
-namespace {
-
-HWND Child(HWND parent, HINSTANCE instance, int id, const wchar_t* className, DWORD style,
-           DWORD exStyle = 0, const wchar_t* text = L"") {
-    return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           nullptr);
-}
-
-}  // namespace
 
 bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, PictPanel& pict,
                          KeyBoardControl& keyBoard, Form1Controls& c) {
@@ -33,24 +24,26 @@ bool CreateForm1Controls(HWND parent, HINSTANCE instance, FramPanel& fram, PictP
     c.keyBoard = keyBoard.Handle();
     c.pict = pict.Handle();
     c.fram = fram.Handle();
-    c.pict2 = Child(parent, instance, IDC_PICT2, WC_STATICW, SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS);
+    c.pict2 = CreateChildControl(parent, instance, IDC_PICT2, WC_STATICW, L"",
+                                 SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS);
     c.toolbar1 = CreateToolbar1(parent, instance);
-    c.labKeyCaption = Child(parent, instance, IDC_LABKEY_CAPTION, WC_STATICW,
-                            SS_RIGHT | SS_CENTERIMAGE | SS_NOPREFIX, 0, L"父指令:");
-    c.labKey = Child(parent, instance, IDC_LABKEY, WC_STATICW,
-                     SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS | SS_NOTIFY, 0, L"Root");
-    c.root = Child(parent, instance, IDC_ROOT, WC_BUTTONW, BS_PUSHBUTTON, 0, L"<");
-    c.pimage = Child(parent, instance, IDC_PIMAGE, WC_STATICW, SS_OWNERDRAW);
-    c.label1 = Child(parent, instance, IDC_LABEL1, WC_STATICW,
-                     SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX);
-    c.infoTree = Child(parent, instance, IDC_INFOTREE, WC_TREEVIEWW,
-                       WS_TABSTOP | WS_CLIPSIBLINGS | TVS_HASLINES | TVS_HASBUTTONS |
-                           TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS,
-                       WS_EX_CLIENTEDGE);
-    c.journal = Child(parent, instance, IDC_JOURNAL, WC_EDITW,
-                      WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | ES_MULTILINE | ES_READONLY |
-                          ES_AUTOVSCROLL,
-                      WS_EX_CLIENTEDGE);
+    c.labKeyCaption = CreateChildControl(parent, instance, IDC_LABKEY_CAPTION, WC_STATICW,
+                                         L"父指令:", SS_RIGHT | SS_CENTERIMAGE | SS_NOPREFIX);
+    c.labKey =
+        CreateChildControl(parent, instance, IDC_LABKEY, WC_STATICW, L"Root",
+                           SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS | SS_NOTIFY);
+    c.root = CreateChildControl(parent, instance, IDC_ROOT, WC_BUTTONW, L"<", BS_PUSHBUTTON);
+    c.pimage = CreateChildControl(parent, instance, IDC_PIMAGE, WC_STATICW, L"", SS_OWNERDRAW);
+    c.label1 = CreateChildControl(parent, instance, IDC_LABEL1, WC_STATICW, L"",
+                                  SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX);
+    c.infoTree = CreateChildControl(parent, instance, IDC_INFOTREE, WC_TREEVIEWW, L"",
+                                    WS_TABSTOP | WS_CLIPSIBLINGS | TVS_HASLINES | TVS_HASBUTTONS |
+                                        TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS,
+                                    WS_EX_CLIENTEDGE);
+    c.journal = CreateChildControl(
+        parent, instance, IDC_JOURNAL, WC_EDITW, L"",
+        WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+        WS_EX_CLIENTEDGE);
     if (c.journal) SendMessageW(c.journal, EM_SETLIMITTEXT, 0, 0);  // the log is never trimmed
     c.label4 = CreateBanner(parent, instance, IDC_LABEL4);
     return c.toolbar1 && c.pimage && c.label1 && c.infoTree && c.journal && c.pict2 &&

@@ -181,7 +181,7 @@ void Form1::KeyEvent(const std::string& text) {
     Render();
 }
 
-void Form1::ExitFoucs() {
+void Form1::KeyBoardLostFocus() {
     controller_.Fields().KeyBoardFocusLost();
     Render();
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/child_controls.h"
 #include "app/control_ids.h"
 #include "app/guarded.h"
 #include "app/twips.h"
@@ -30,29 +31,14 @@ constexpr TwipsRect kLabel5{150, 3000, 5700, 300};
 constexpr const wchar_t* kLabels[] = {L"窗口关键字：", L"窗口界面最小宽度：",
                                       L"窗口界面最小高度：", L"可控窗口总数："};
 
-HWND Child(HWND parent, HINSTANCE instance, int id, const wchar_t* className,
-           const wchar_t* text, DWORD style, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           nullptr);
-}
-
 HWND Edit(HWND parent, HINSTANCE instance, int id) {
-    return Child(parent, instance, id, WC_EDITW, L"", WS_TABSTOP | ES_AUTOHSCROLL,
-                 WS_EX_CLIENTEDGE);
+    return CreateChildControl(parent, instance, id, WC_EDITW, L"", WS_TABSTOP | ES_AUTOHSCROLL,
+                              WS_EX_CLIENTEDGE);
 }
 
 TwipsRect InRow(TwipsRect cell, int row) {
     cell.top += kRowTop + row * kRowStep;
     return cell;
-}
-
-std::string TextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return WideToUtf8(text);
 }
 
 }  // namespace
@@ -80,18 +66,21 @@ void FramPanel::SetFace() {
 bool FramPanel::CreateChildren(HINSTANCE instance) {
     const HWND frame = frame_.Handle();
     for (int i = 0; i < 4; ++i)
-        c_.labels[i] = Child(frame, instance, -1, WC_STATICW, kLabels[i], SS_LEFT | SS_NOPREFIX);
+        c_.labels[i] = CreateChildControl(frame, instance, -1, WC_STATICW, kLabels[i],
+                                          SS_LEFT | SS_NOPREFIX);
     c_.nameTxt = Edit(frame, instance, IDC_NAME_TXT);
     c_.widthTxt = Edit(frame, instance, IDC_WIDTH_TXT);
     c_.heightTxt = Edit(frame, instance, IDC_HEIGHT_TXT);
     c_.text1 = Edit(frame, instance, IDC_TEXT1);
     // A plain scroll bar: its up arrow lowers the value towards -10, which is the
     // window count rising, as the box beside it shows.
-    c_.vscroll1 = Child(frame, instance, IDC_VSCROLL1, WC_SCROLLBARW, L"", SBS_VERT);
-    c_.option1 = Child(frame, instance, IDC_OPTION1, WC_BUTTONW, L"Flash窗体", WS_TABSTOP | BS_PUSHBUTTON);
-    c_.option2 = Child(frame, instance, IDC_OPTION2, WC_BUTTONW, L"其它窗体", WS_TABSTOP | BS_PUSHBUTTON);
-    c_.label5 = Child(frame, instance, IDC_LABEL5, WC_STATICW, Utf8ToWide(kLabel5Caption).c_str(),
-                      SS_LEFT | SS_NOPREFIX);
+    c_.vscroll1 = CreateChildControl(frame, instance, IDC_VSCROLL1, WC_SCROLLBARW, L"", SBS_VERT);
+    c_.option1 = CreateChildControl(frame, instance, IDC_OPTION1, WC_BUTTONW, L"Flash窗体",
+                                    WS_TABSTOP | BS_PUSHBUTTON);
+    c_.option2 = CreateChildControl(frame, instance, IDC_OPTION2, WC_BUTTONW, L"其它窗体",
+                                    WS_TABSTOP | BS_PUSHBUTTON);
+    c_.label5 = CreateChildControl(frame, instance, IDC_LABEL5, WC_STATICW,
+                                   Utf8ToWide(kLabel5Caption).c_str(), SS_LEFT | SS_NOPREFIX);
     if (!c_.nameTxt || !c_.widthTxt || !c_.heightTxt || !c_.text1 || !c_.vscroll1 ||
         !c_.option1 || !c_.option2 || !c_.label5 ||
         std::find(std::begin(c_.labels), std::end(c_.labels), nullptr) != std::end(c_.labels))
@@ -113,10 +102,10 @@ void FramPanel::Render(const SettingsPanelView& s) {
     if (!frame_.Handle()) return;
     // Compared with the controls, not with the last view: a rule may leave its setting
     // as it was while the box holds what the user typed.
-    SetText(c_.nameTxt, s.Name_txt);
-    SetText(c_.widthTxt, s.Width_txt);
-    SetText(c_.heightTxt, s.Height_txt);
-    SetText(c_.text1, s.Text1);
+    text_.Put(c_.nameTxt, s.Name_txt);
+    text_.Put(c_.widthTxt, s.Width_txt);
+    text_.Put(c_.heightTxt, s.Height_txt);
+    text_.Put(c_.text1, s.Text1);
     const int spinner = std::clamp(s.VScroll1, kMinSpinner, kMaxSpinner);
     if (GetScrollPos(c_.vscroll1, SB_CTL) != spinner)
         SetScrollPos(c_.vscroll1, SB_CTL, spinner, TRUE);
@@ -124,15 +113,6 @@ void FramPanel::Render(const SettingsPanelView& s) {
         EnableWindow(c_.option1, s.Option1Enabled);
     if ((IsWindowEnabled(c_.option2) != FALSE) != s.Option2Enabled)
         EnableWindow(c_.option2, s.Option2Enabled);
-}
-
-void FramPanel::SetText(HWND edit, const std::string& text) {
-    if (TextOf(edit) == text) return;
-    rendering_ = true;  // our own change is not the user's
-    SetWindowTextW(edit, Utf8ToWide(text).c_str());
-    const int end = GetWindowTextLengthW(edit);
-    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
-    rendering_ = false;
 }
 
 bool FramPanel::OnCommand(HWND from, int id, int code) {
@@ -143,22 +123,22 @@ bool FramPanel::OnCommand(HWND from, int id, int code) {
         return true;
     }
     if (GetParent(from) != frame) return false;
-    if (code == EN_CHANGE && !rendering_) {
+    if (code == EN_CHANGE && !text_.Putting()) {
         ChangeText(id, from);
     } else if (code == BN_CLICKED && id == IDC_OPTION1) {
-        events_.FramOption1Clicked();
+        events_.FlashWindowsChosen();
     } else if (code == BN_CLICKED && id == IDC_OPTION2) {
-        events_.FramOption2Clicked();
+        events_.OtherWindowsChosen();
     }
     return true;
 }
 
 void FramPanel::ChangeText(int id, HWND edit) {
     switch (id) {
-        case IDC_NAME_TXT: events_.FramTextChanged(SettingsBox::Name_txt, TextOf(edit)); break;
-        case IDC_WIDTH_TXT: events_.FramTextChanged(SettingsBox::Width_txt, TextOf(edit)); break;
-        case IDC_HEIGHT_TXT: events_.FramTextChanged(SettingsBox::Height_txt, TextOf(edit)); break;
-        case IDC_TEXT1: events_.FramTextChanged(SettingsBox::Text1, TextOf(edit)); break;
+        case IDC_NAME_TXT: events_.FramTextChanged(SettingsBox::Name_txt, WindowText(edit)); break;
+        case IDC_WIDTH_TXT: events_.FramTextChanged(SettingsBox::Width_txt, WindowText(edit)); break;
+        case IDC_HEIGHT_TXT: events_.FramTextChanged(SettingsBox::Height_txt, WindowText(edit)); break;
+        case IDC_TEXT1: events_.FramTextChanged(SettingsBox::Text1, WindowText(edit)); break;
         default: break;
     }
 }
@@ -182,7 +162,7 @@ bool FramPanel::OnScroll(HWND from, int request) {
     value = std::clamp(value, kMinSpinner, kMaxSpinner);
     if (value == info.nPos) return true;
     SetScrollPos(c_.vscroll1, SB_CTL, value, TRUE);
-    events_.FramSpinnerChanged(value);
+    events_.WindowCountScrolled(value);
     return true;
 }
 
@@ -219,12 +199,8 @@ void FramPanel::LayOutChildren() {
 }
 
 void FramPanel::SetFont(HFONT font) {
-    const WPARAM f = reinterpret_cast<WPARAM>(font);
-    SendMessageW(frame_.Handle(), WM_SETFONT, f, TRUE);  // the caption's
-    for (HWND child : {c_.nameTxt, c_.widthTxt, c_.heightTxt, c_.text1, c_.option1, c_.option2,
-                       c_.label5})
-        SendMessageW(child, WM_SETFONT, f, TRUE);
-    for (HWND label : c_.labels) SendMessageW(label, WM_SETFONT, f, TRUE);
+    SendMessageW(frame_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);  // the caption's
+    SetChildrenFont(frame_.Handle(), font);
 }
 
 }  // namespace tavo

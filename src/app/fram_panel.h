@@ -6,8 +6,9 @@
 
 #include <string>
 
+#include "app/child_controls.h"
 #include "app/t_frame.h"
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 
 namespace tavo {
 
@@ -16,9 +17,9 @@ class FramEvents {
 public:
     virtual void FramTextChanged(SettingsBox box, const std::string& text) = 0;
     virtual void FramKeywordKeyReleased() = 0;
-    virtual void FramSpinnerChanged(int value) = 0;
-    virtual void FramOption1Clicked() = 0;
-    virtual void FramOption2Clicked() = 0;
+    virtual void WindowCountScrolled(int value) = 0;
+    virtual void FlashWindowsChosen() = 0;
+    virtual void OtherWindowsChosen() = 0;
 
 protected:
     ~FramEvents() = default;
@@ -63,12 +64,11 @@ private:
     bool CreateChildren(HINSTANCE instance);
     void LayOutChildren();
     void ChangeText(int id, HWND edit);
-    void SetText(HWND edit, const std::string& text);
 
     FramEvents& events_;
     TFrame frame_;
     Children c_;
-    bool rendering_ = false;
+    ViewText text_;
 };
 
 }  // namespace tavo

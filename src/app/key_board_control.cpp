@@ -184,8 +184,8 @@ LRESULT KeyBoardControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lParam) != window_) OnCaptureLost();
             return 0;
-        case WM_SETFOCUS: events_.EnterFoucs(); return 0;
-        case WM_KILLFOCUS: events_.ExitFoucs(); return 0;
+        case WM_SETFOCUS: events_.KeyBoardGotFocus(); return 0;
+        case WM_KILLFOCUS: events_.KeyBoardLostFocus(); return 0;
         default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

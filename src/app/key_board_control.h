@@ -14,8 +14,8 @@ class KeyBoardEvents {
 public:
     // A non-modifier key was released; `text` is the composed key ("Ctrl+v", "F5", "A").
     virtual void KeyEvent(const std::string& text) = 0;
-    virtual void EnterFoucs() = 0;
-    virtual void ExitFoucs() = 0;
+    virtual void KeyBoardGotFocus() = 0;
+    virtual void KeyBoardLostFocus() = 0;
 
 protected:
     ~KeyBoardEvents() = default;

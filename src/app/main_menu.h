@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 
 namespace tavo {
 

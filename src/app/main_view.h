@@ -11,7 +11,7 @@
 #include "app/info_tree_view.h"
 #include "app/journal_view.h"
 #include "app/pict_panel.h"
-#include "core/controller/view_model.h"
+#include "core/main/view_model.h"
 #include "core/model/script_tree.h"
 
 namespace tavo {

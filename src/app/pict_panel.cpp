@@ -7,11 +7,11 @@
 #include <optional>
 #include <utility>
 
+#include "app/child_controls.h"
 #include "app/control_ids.h"
 #include "app/guarded.h"
 #include "app/twips.h"
 #include "app/window_class.h"
-#include "platform/win32/code_page.h"
 
 namespace tavo {
 namespace {
@@ -24,22 +24,17 @@ constexpr int kNumberLimit = 4;
 constexpr ButtonArrow kCommand3Arrows[] = {ButtonArrow::Up, ButtonArrow::Down, ButtonArrow::Left,
                                            ButtonArrow::Right};
 
-HWND MakeChild(HWND parent, HINSTANCE instance, int id, const wchar_t* className,
-               const wchar_t* text, DWORD style, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           nullptr);
-}
-
 HWND MakeEdit(HWND parent, HINSTANCE instance, int id, const wchar_t* text, DWORD style,
               int limit = 0) {
-    const HWND edit = MakeChild(parent, instance, id, WC_EDITW, text, style, WS_EX_CLIENTEDGE);
+    const HWND edit =
+        CreateChildControl(parent, instance, id, WC_EDITW, text, style, WS_EX_CLIENTEDGE);
     if (edit && limit > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     return edit;
 }
 
 HWND MakeButton(HWND parent, HINSTANCE instance, int id, const wchar_t* text, DWORD style = 0) {
-    return MakeChild(parent, instance, id, WC_BUTTONW, text, WS_TABSTOP | BS_PUSHBUTTON | style);
+    return CreateChildControl(parent, instance, id, WC_BUTTONW, text,
+                              WS_TABSTOP | BS_PUSHBUTTON | style);
 }
 
 HWND MakePictureButton(HWND parent, HINSTANCE instance, int id) {
@@ -48,14 +43,6 @@ HWND MakePictureButton(HWND parent, HINSTANCE instance, int id) {
 
 void SetIcon(HWND button, HICON icon) {
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-}
-
-std::string TextOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return WideToUtf8(text);
 }
 
 std::optional<PictBox> BoxOf(int id) {
@@ -198,13 +185,7 @@ void PictPanel::ApplyDpi(UINT dpi, HFONT font) {
 }
 
 void PictPanel::SetChildFonts(HFONT font) {
-    EnumChildWindows(
-        window_,
-        [](HWND child, LPARAM f) {
-            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(f), TRUE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(font));
+    SetChildrenFont(window_, font);
     tooltips_.SetFont(font);
 }
 
@@ -222,25 +203,16 @@ void PictPanel::Render(const EditorPanelView& view) {
     if (!window_) return;
     // Compared with the boxes, not with the last view: a rule may leave a field as it
     // was while the box holds what the user typed.
-    SetText(c_.lChar, view.lChar);
-    SetText(c_.lPause, view.lPause);
-    SetText(c_.lDelay, view.lDelay);
-    SetText(c_.text2, view.Text2);
-    SetText(c_.text3, view.Text3);
+    text_.Put(c_.lChar, view.lChar);
+    text_.Put(c_.lPause, view.lPause);
+    text_.Put(c_.lDelay, view.lDelay);
+    text_.Put(c_.text2, view.Text2);
+    text_.Put(c_.text3, view.Text3);
     if ((IsWindowEnabled(c_.lDelay) != FALSE) != view.lDelayEnabled)
         EnableWindow(c_.lDelay, view.lDelayEnabled);
     RenderImages(view);
     RenderPads(view);
     RenderPlacement(view);
-}
-
-void PictPanel::SetText(HWND edit, const std::string& text) {
-    if (TextOf(edit) == text) return;
-    rendering_ = true;  // our own change is not the user's
-    SetWindowTextW(edit, Utf8ToWide(text).c_str());
-    const int end = GetWindowTextLengthW(edit);
-    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
-    rendering_ = false;
 }
 
 void PictPanel::RenderImages(const EditorPanelView& view) {
@@ -319,7 +291,7 @@ LRESULT PictPanel::OnCtlColor(UINT message, HDC dc, HWND control) {
 void PictPanel::OnCommand(int id, int code) {
     if (code == EN_CHANGE) {
         const auto box = BoxOf(id);
-        if (box && !rendering_) events_.PictTextChanged(*box, TextOf(GetDlgItem(window_, id)));
+        if (box && !text_.Putting()) events_.PictTextChanged(*box, WindowText(GetDlgItem(window_, id)));
     } else if (code == BN_CLICKED) {
         if (const auto button = ButtonOf(id)) events_.PictButtonClicked(*button);
     } else if (code == BN_KILLFOCUS && (id == IDC_CLEAR || id == IDC_DELORDER)) {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/button_images.h"
+#include "app/child_controls.h"
 #include "app/tooltips.h"
 #include "core/editor/editor_panel_view.h"
 
@@ -113,7 +114,6 @@ private:
     void Paint();
     void PaintPads(HDC dc);
     void PaintFrames(HDC dc);
-    void SetText(HWND edit, const std::string& text);
     void RenderImages(const EditorPanelView& view);
     void RenderPads(const EditorPanelView& view);
     void RenderPlacement(const EditorPanelView& view);
@@ -134,7 +134,7 @@ private:
     int shownImages_[3] = {-1, -1, -1};
     int weiSquare_ = -1;
     int pweiSquare_ = -1;
-    bool rendering_ = false;
+    ViewText text_;
     // The picker held down and the pointer it shows meanwhile.
     std::optional<Picker> pressedPicker_;
     UniqueIcon pickerCursor_;

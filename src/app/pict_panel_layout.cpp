@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/child_controls.h"
 #include "app/control_ids.h"
 #include "app/twips.h"
 #include "core/capture/hover.h"
@@ -146,11 +147,8 @@ void PaintPad(HDC dc, const PadShape& pad, int chosen, UINT dpi) {
 bool PictPanel::CreateLabels(HINSTANCE instance) {
     static_assert(std::size(kLabels) == sizeof(Children::labels) / sizeof(HWND));
     for (std::size_t i = 0; i < std::size(kLabels); ++i) {
-        c_.labels[i] = CreateWindowExW(0, WC_STATICW, kLabels[i].text,
-                                       WS_CHILD | WS_VISIBLE | SS_NOPREFIX | kLabels[i].align,
-                                       0, 0, 0, 0, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
-                                       instance, nullptr);
+        c_.labels[i] = CreateChildControl(window_, instance, -1, WC_STATICW, kLabels[i].text,
+                                          SS_NOPREFIX | kLabels[i].align);
         if (!c_.labels[i]) return false;
     }
     return true;

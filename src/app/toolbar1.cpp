@@ -1,6 +1,7 @@
 #include "app/toolbar1.h"
 
 #include "app/app_images.h"
+#include "app/child_controls.h"
 #include "app/control_ids.h"
 
 namespace tavo {
@@ -35,10 +36,10 @@ TBBUTTON MakeButton(int button) {
 
 HWND CreateToolbar1(HWND parent, HINSTANCE instance) {
     // Placed by the layout in the top band, not docked by the common controls.
-    const DWORD style = WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NORESIZE |
-                        CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, 0, 0, parent,
-                                   reinterpret_cast<HMENU>(IDC_TOOLBAR1), instance, nullptr);
+    const DWORD style =
+        TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    HWND toolbar =
+        CreateChildControl(parent, instance, IDC_TOOLBAR1, TOOLBARCLASSNAMEW, nullptr, style);
     if (!toolbar) return nullptr;
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     std::array<TBBUTTON, kToolbarButtonCount> buttons{};

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-#include "core/controller/view_model.h"
+#include "core/main/view_model.h"
 
 namespace tavo {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/runner/recognition.h"
+#include "core/target/recognition.h"
 
 namespace tavo::cli {
 namespace {

@@ -1,7 +1,10 @@
 // BMP reading: row order, padding, pixel layout, and refusal of what cannot be read.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "bmp_bytes.h"
+#include "case_names.h"
 #include "cli/bmp_reader.h"
 
 namespace tavo::cli {
@@ -36,6 +39,8 @@ struct GoodCase {
     BmpImage image;
 };
 
+void PrintTo(const GoodCase& c, std::ostream* os) { *os << c.name; }
+
 class GoodBmp : public ::testing::TestWithParam<GoodCase> {};
 
 TEST_P(GoodBmp, GivesThePixelsTopRowFirst) {
@@ -61,13 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
                  {.width = 6, .height = -1, .bits = 32, .compression = 3, .headerSize = 124,
                   .masks = kMasks, .pixels = kSix}},
         GoodCase{"rgb24_v4_header", {.width = 3, .height = 2, .headerSize = 108, .pixels = kSix}}),
-    [](const auto& c) { return std::string(c.param.name); });
+    case_names::ByName{});
 
 struct BadCase {
     const char* name;
     std::string file;
     const char* message;  // a part of the error
 };
+
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 
 std::string Cut(std::string file, std::size_t drop) {
     file.resize(file.size() - drop);
@@ -134,8 +141,7 @@ TEST_P(BadBmp, IsRefusedWithAClearMessage) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, BadBmp, ::testing::ValuesIn(BadCases()),
-                         [](const auto& c) { return std::string(c.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, BadBmp, ::testing::ValuesIn(BadCases()), case_names::ByName{});
 
 }  // namespace
 }  // namespace tavo::cli

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "bmp_bytes.h"
+#include "case_names.h"
 #include "cli/commands.h"
 #include "cli/file_io.h"
 #include "gmx_bytes.h"
@@ -127,6 +129,8 @@ struct FingerprintRun {
     const char* err;  // a part of the error output
 };
 
+void PrintTo(const FingerprintRun& c, std::ostream* os) { *os << c.name; }
+
 class FingerprintCommand : public CommandsTest,
                            public ::testing::WithParamInterface<FingerprintRun> {};
 
@@ -151,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "--against needs exactly 36 characters of 0 and 1"},
         FingerprintRun{"bits_not_binary", std::string(35, '0') + "x", kExitUsage, "",
                        "--against needs exactly 36"}),
-    [](const auto& c) { return std::string(c.param.name); });
+    case_names::ByName{});
 
 TEST_F(CommandsTest, FingerprintRefusesFilesItCannotRead) {
     const FingerprintQuery query{.x = 6, .y = 6};

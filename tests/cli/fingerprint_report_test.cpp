@@ -2,9 +2,11 @@
 // bits, and the comparison with a stored fingerprint.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 
 #include "bmp_bytes.h"
+#include "case_names.h"
 #include "cli/bmp_reader.h"
 #include "cli/fingerprint_report.h"
 
@@ -56,6 +58,8 @@ struct ReportCase {
     std::string expected;
 };
 
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.name; }
+
 class FingerprintReport : public ::testing::TestWithParam<ReportCase> {};
 
 TEST_P(FingerprintReport, PrintsTheBlockAndTheComparison) {
@@ -85,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"four_differ", 20, 15, 1, Flipped(kPattern, {0, 1, 17, 35}), false,
                    kPatternReport + "against " + Flipped(kPattern, {0, 1, 17, 35}) +
                        ": 32 of 36 positions agree (88%): no match (more than 90% needed)\n"}),
-    [](const auto& c) { return std::string(c.param.name); });
+    case_names::ByName{});
 
 TEST(FingerprintReport, ABlockWithoutContrastHasNoFingerprintAndNeverMatches) {
     std::ostringstream out;
@@ -114,9 +118,12 @@ TEST(FingerprintReport, SaysWhenTheBlockReachesOutsideTheImage) {
 }
 
 struct BitsCase {
+    const char* name;
     std::string bits;
     bool valid;
 };
+
+void PrintTo(const BitsCase& c, std::ostream* os) { *os << c.name; }
 
 class FingerprintText : public ::testing::TestWithParam<BitsCase> {};
 
@@ -126,10 +133,14 @@ TEST_P(FingerprintText, IsExactly36ZerosAndOnes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, FingerprintText,
-    ::testing::Values(BitsCase{kPattern, true}, BitsCase{std::string(36, '0'), true},
-                      BitsCase{std::string(35, '0'), false}, BitsCase{std::string(37, '1'), false},
-                      BitsCase{kPattern.substr(0, 35) + "2", false},
-                      BitsCase{kPattern.substr(0, 35) + " ", false}, BitsCase{"", false}));
+    ::testing::Values(BitsCase{"MixedBits", kPattern, true},
+                      BitsCase{"AllZeros", std::string(36, '0'), true},
+                      BitsCase{"ThirtyFiveAreTooFew", std::string(35, '0'), false},
+                      BitsCase{"ThirtySevenAreTooMany", std::string(37, '1'), false},
+                      BitsCase{"ADigitTwoIsRefused", kPattern.substr(0, 35) + "2", false},
+                      BitsCase{"ATrailingSpaceIsRefused", kPattern.substr(0, 35) + " ", false},
+                      BitsCase{"EmptyIsRefused", "", false}),
+    case_names::ByName{});
 
 }  // namespace
 }  // namespace tavo::cli

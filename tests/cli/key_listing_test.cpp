@@ -1,8 +1,12 @@
 // The listing of what a text sends, compared whole, with the built-in US scan codes.
 #include <gtest/gtest.h>
 
+#include <ios>
+#include <ostream>
 #include <sstream>
+#include <string>
 
+#include "case_names.h"
 #include "cli/key_listing.h"
 
 namespace tavo::cli {
@@ -20,6 +24,8 @@ struct KeysCase {
     int delay;
     std::string expected;
 };
+
+void PrintTo(const KeysCase& c, std::ostream* os) { *os << c.name; }
 
 std::string Listed(const char* text, int delay, ScanCodeSource scanCodes) {
     std::ostringstream out;
@@ -80,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "WM_KEYUP      wParam 0x00000042 lParam 0xC0300001\n"
                  "keybd_event   key 0x10 scan 0x2A release\n"},
         KeysCase{"nothing_to_send", "   ", 0, ""}),
-    [](const auto& c) { return std::string(c.param.name); });
+    case_names::ByName{});
 
 TEST(KeysListing, TakesScanCodesFromTheGivenSource) {
     const ScanCodeSource none = [](std::uint32_t) -> std::uint32_t { return 0; };
@@ -95,6 +101,21 @@ struct ScanCase {
     std::uint32_t virtualKey;
     std::uint32_t scan;
 };
+
+void PrintTo(const ScanCase& c, std::ostream* os) {
+    *os << "virtual key 0x" << std::hex << std::uppercase << c.virtualKey << ", scan code 0x" << c.scan
+        << std::dec << std::nouppercase;
+}
+
+// A letter or digit key by its character, any other by its code: Key_A, VirtualKey_0x70.
+std::string ScanCaseName(const ScanCase& c) {
+    const bool character =
+        (c.virtualKey >= 'A' && c.virtualKey <= 'Z') || (c.virtualKey >= '0' && c.virtualKey <= '9');
+    if (character) return std::string("Key_").append(1, static_cast<char>(c.virtualKey));
+    std::ostringstream name;
+    name << "VirtualKey_0x" << std::hex << std::uppercase << c.virtualKey;
+    return name.str();
+}
 
 class UsScanCodes : public ::testing::TestWithParam<ScanCase> {};
 
@@ -118,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         // No scan code: the print key, F13, the keypad separator, a
         // double-byte character's sign-extended code.
         ScanCase{0x2A, 0}, ScanCase{0x7C, 0}, ScanCase{0x6C, 0}, ScanCase{0xFFFFD6D0, 0},
-        ScanCase{0x141, 0}));
+        ScanCase{0x141, 0}),
+    case_names::ByFields(ScanCaseName));
 
 }  // namespace
 }  // namespace tavo::cli

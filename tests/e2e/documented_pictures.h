@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/runner/recognition.h"
+#include "core/target/recognition.h"
 
 namespace e2e {
 

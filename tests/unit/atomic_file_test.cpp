@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "case_names.h"
 #include "platform/atomic_file.h"
 
 namespace tavo {
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "x\r\ny\nz\0\x1a"s},
         Replacement{"empty_content", "a.gmx", "old", ""},
         Replacement{"chinese_name", "脚本 一.gmx", "old", "中文"}),
-    [](const auto& c) { return std::string(c.param.name); });
+    case_names::ByName{});
 
 TEST_F(AtomicFileTest, FailedReplaceKeepsTheTargetAndRemovesTheTemporaryFile) {
     // A folder cannot be replaced by a file, yet its own folder takes the temporary file.

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "case_names.h"
 #include "platform/code_page.h"
 
 namespace tavo {
@@ -41,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"user-defined unit takes both bytes", "\xAA\xA1" "B", "?B"},
         DecodeCase{"user-defined unit with an ascii-range trail", "\xA1\x40" "A", "?A"},
         DecodeCase{"last user-defined area", "\xF8\xA1\xFE\xFE", "??"},
-        DecodeCase{"unassigned unit", "\xA2\xE3" "C", "?C"}));
+        DecodeCase{"unassigned unit", "\xA2\xE3" "C", "?C"}),
+    case_names::ByName{});
 
 TEST(CodePageEncode, ACharacterWithoutAFormOfItsOwnIsAQuestionMarkInBothBuilds) {
     const auto cp = MakeCodePage936();

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 #include "fakes/fake_capture.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"

@@ -36,10 +36,6 @@ public:
     std::string KeywordText() const override { return keyword; }
     void Focus(FocusTarget target) override { focus.push_back(target); }
     WindowHandle FirstWindow() const override { return first; }
-    bool FlashMode() const override { return flashMode; }
-    void AppendLog(const std::string& text) override { log += text; }
-    bool flashMode = false;
-    std::string log;
 
 private:
     ScriptState& script_;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "case_names.h"
 #include "core/editor/field_number.h"
 #include "editor_fixture.h"
 
@@ -7,9 +10,12 @@ namespace tavo {
 namespace {
 
 struct NumberCase {
+    const char* name;
     std::string text;
     double value;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
 
 class FieldNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
@@ -18,13 +24,21 @@ TEST_P(FieldNumberTest, ReadsTheLeadingNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FieldNumberTest,
-                         ::testing::Values(NumberCase{"-5", -5}, NumberCase{"1 2", 12},
-                                           NumberCase{"\t3\n4", 34}, NumberCase{"2.5x", 2.5},
-                                           NumberCase{"1E3", 1000}, NumberCase{"1e-1", 0.1},
-                                           NumberCase{"2E", 2}, NumberCase{".5", 0.5},
-                                           NumberCase{"&H1f", 31}, NumberCase{"&O17", 15},
-                                           NumberCase{"&Z1", 0}, NumberCase{"a1", 0},
-                                           NumberCase{"-", 0}, NumberCase{"", 0}));
+                         ::testing::Values(NumberCase{"Negative", "-5", -5},
+                                           NumberCase{"SpaceIsSkipped", "1 2", 12},
+                                           NumberCase{"TabAndNewLineAreSkipped", "\t3\n4", 34},
+                                           NumberCase{"StopsAtALetter", "2.5x", 2.5},
+                                           NumberCase{"Exponent", "1E3", 1000},
+                                           NumberCase{"NegativeExponent", "1e-1", 0.1},
+                                           NumberCase{"ExponentWithoutDigits", "2E", 2},
+                                           NumberCase{"LeadingPoint", ".5", 0.5},
+                                           NumberCase{"HexPrefix", "&H1f", 31},
+                                           NumberCase{"OctalPrefix", "&O17", 15},
+                                           NumberCase{"UnknownPrefixIsZero", "&Z1", 0},
+                                           NumberCase{"LetterFirstIsZero", "a1", 0},
+                                           NumberCase{"MinusAloneIsZero", "-", 0},
+                                           NumberCase{"EmptyIsZero", "", 0}),
+                         case_names::ByName{});
 
 TEST(FieldInt16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
     EXPECT_EQ(FieldInt16(2.5), 2);
@@ -109,10 +123,13 @@ TEST_F(FieldEditorTest, AKeyCommandEnablesTheKeyDelayAndFocusesIt) {
 }
 
 struct PauseCase {
+    const char* name;
     std::string typed;
     std::string shown;
     std::int16_t stored;
 };
+
+void PrintTo(const PauseCase& c, std::ostream* os) { *os << c.name; }
 
 class PauseTest : public FieldEditorTest, public ::testing::WithParamInterface<PauseCase> {};
 
@@ -128,10 +145,14 @@ TEST_P(PauseTest, StoresTheRoundedValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PauseTest,
-                         ::testing::Values(PauseCase{"-5", "-5", -5}, PauseCase{"2.5", "2.5", 2},
-                                           PauseCase{"3.5", "3.5", 4}, PauseCase{"1 2", "1 2", 12},
-                                           PauseCase{"a", "0", 0}, PauseCase{"", "0", 0},
-                                           PauseCase{"9E99", "7", 7}));
+                         ::testing::Values(PauseCase{"NegativeIsKept", "-5", "-5", -5},
+                                           PauseCase{"HalfRoundsDownToEven", "2.5", "2.5", 2},
+                                           PauseCase{"HalfRoundsUpToEven", "3.5", "3.5", 4},
+                                           PauseCase{"SpaceIsSkipped", "1 2", "1 2", 12},
+                                           PauseCase{"LetterShowsZero", "a", "0", 0},
+                                           PauseCase{"EmptyShowsZero", "", "0", 0},
+                                           PauseCase{"TooLargeIsRefused", "9E99", "7", 7}),
+                         case_names::ByName{});
 
 TEST_F(FieldEditorTest, EnterSendsTheTextToTheFirstWindowAtOnceAndCloses) {
     fields.ShowEditorPanel(true);

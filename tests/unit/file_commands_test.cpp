@@ -82,7 +82,7 @@ TEST_F(FileCommandsTest, OpenAsksThenLoadsAndRemembersTheName) {
     files.files["D:\\work\\farm.old.gmx"] = ScriptBytes({{"L1", ""}, {"L2", ""}});
     messages.answers = {MessageAnswer::Yes};
     dialogs.answers = {{"D:\\work\\farm.old.gmx"}};
-    controller.ToolbarClicked(kButtonOpen);
+    controller.RunToolbarCommand(kButtonOpen);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"导入新数据将丢失现有数据,确定要执行些操作吗?"});
     EXPECT_EQ(dialogs.requests, Requests{Dialog(false, kDefaultScriptName)});
     EXPECT_EQ(registry.values["FileName"], "farm");
@@ -130,7 +130,7 @@ TEST_F(FileCommandsTest, SaveOfANamedScriptWritesWithoutDialogOrBackup) {
     controller.Script().SetModified(true);
     controller.Fields().ShowEditorPanel(true);
     files.log.clear();
-    controller.ToolbarClicked(kButtonSave);
+    controller.RunToolbarCommand(kButtonSave);
     EXPECT_FALSE(View().pict.shown);  // it would show L1 while L3 is current
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_EQ(files.log, std::vector<std::string>{"replace C:\\Tavo\\farm.gmx"});

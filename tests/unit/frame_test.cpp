@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
+#include "case_names.h"
 #include "core/controls/frame_geometry.h"
 #include "core/controls/frame_properties.h"
 
@@ -7,9 +11,12 @@ namespace tavo {
 namespace {
 
 struct TabCase {
+    const char* name;
     int width, textWidth, textHeight;
     int c, g, p3x;
 };
+
+void PrintTo(const TabCase& k, std::ostream* os) { *os << k.name; }
 
 class FrameTabTest : public ::testing::TestWithParam<TabCase> {};
 
@@ -27,13 +34,14 @@ TEST_P(FrameTabTest, TabWidthHeightAndSlant) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FrameTabTest,
-    ::testing::Values(TabCase{400, 0, 0, 100, 5, 102},      // empty caption: 100 x 5, 102.5 -> 102
-                      TabCase{150, 120, 12, 124, 17, 132},  // narrowed: 124.5 -> 124, 132.5 -> 132
-                      TabCase{400, 120, 12, 130, 17, 138},  // 138.5 -> 138
-                      TabCase{400, 60, 16, 100, 21, 110},   // 110.5 -> 110
-                      TabCase{400, 95, 14, 105, 19, 114},   // 114.5 -> 114
-                      TabCase{400, 60, 18, 100, 23, 112},   // 111.5 -> 112
-                      TabCase{120, 100, 10, 96, 15, 104}));  // narrowed: 95.5 -> 96, 103.5 -> 104
+    ::testing::Values(TabCase{"EmptyCaption", 400, 0, 0, 100, 5, 102},         // 100 x 5, 102.5 -> 102
+                      TabCase{"NarrowedByTheFrame", 150, 120, 12, 124, 17, 132},  // 124.5 -> 124, 132.5 -> 132
+                      TabCase{"TenWiderThanTheText", 400, 120, 12, 130, 17, 138},  // 138.5 -> 138
+                      TabCase{"AtLeast100Wide", 400, 60, 16, 100, 21, 110},        // 110.5 -> 110
+                      TabCase{"SlantHalfRoundsDownToEven", 400, 95, 14, 105, 19, 114},  // 114.5 -> 114
+                      TabCase{"SlantHalfRoundsUpToEven", 400, 60, 18, 100, 23, 112},    // 111.5 -> 112
+                      TabCase{"NarrowedWidthRoundsToEven", 120, 100, 10, 96, 15, 104}),  // 95.5 -> 96, 103.5 -> 104
+    case_names::ByName{});
 
 TEST(FrameTab, BodyAndCorner) {
     const FrameTabGeometry rounded = FrameTabLayout(300, 200, true, 50, 12);
@@ -43,10 +51,13 @@ TEST(FrameTab, BodyAndCorner) {
 }
 
 struct GroupCase {
+    const char* name;
     std::int32_t alignment;
     int width, textWidth;
     int start;
 };
+
+void PrintTo(const GroupCase& k, std::ostream* os) { *os << k.name; }
 
 class FrameGroupTest : public ::testing::TestWithParam<GroupCase> {};
 
@@ -61,10 +72,12 @@ TEST_P(FrameGroupTest, CaptionStartOpeningAndRectangle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FrameGroupTest,
-                         ::testing::Values(GroupCase{0, 200, 40, 15}, GroupCase{1, 200, 40, 138},
-                                           GroupCase{2, 200, 40, 80},   // 79.5 -> 80
-                                           GroupCase{2, 200, 38, 80},   // 80.5 -> 80
-                                           GroupCase{2, 201, 40, 80}));
+                         ::testing::Values(GroupCase{"LeftAligned", 0, 200, 40, 15},
+                                           GroupCase{"RightAligned", 1, 200, 40, 138},
+                                           GroupCase{"CentredHalfRoundsUpToEven", 2, 200, 40, 80},    // 79.5 -> 80
+                                           GroupCase{"CentredHalfRoundsDownToEven", 2, 200, 38, 80},  // 80.5 -> 80
+                                           GroupCase{"CentredExactly", 2, 201, 40, 80}),
+                         case_names::ByName{});
 
 TEST(FrameGroup, EmptyCaptionOpensNothing) {
     const FrameGroupGeometry g = FrameGroupLayout(200, 100, false, 0, false, 0, 0);
@@ -150,6 +163,8 @@ struct PresetCase {
     bool roundedBox;
 };
 
+void PrintTo(const PresetCase& k, std::ostream* os) { *os << "style " << k.style; }
+
 class FramePresetTest : public ::testing::TestWithParam<PresetCase> {};
 
 TEST_P(FramePresetTest, StylePresets) {
@@ -186,13 +201,18 @@ INSTANTIATE_TEST_SUITE_P(
                       PresetCase{5, 0xFFFFFF, 192, 192, kCB, 0, 3, 7, 7, false},
                       PresetCase{6, 0xFFFFFF, 0xA60000, 0xA60000, kCB, 0, 3, 7, 7, false},
                       PresetCase{7, 0xCF3603, 0xC3C3C3, 0xFFFFFF, kCB, 0, 3, 7, 7, false},
-                      PresetCase{8, 0, 0, 0xFFFFFF, kKept, 2, 0, 1, 2, false}));
+                      PresetCase{8, 0, 0, 0xFFFFFF, kKept, 2, 0, 1, 2, false}),
+    case_names::ByFields(
+        [](const PresetCase& k) { return std::string("Style").append(std::to_string(k.style)); }));
 
 struct IconCase {
+    const char* name;
     std::int32_t style, alignment, iconAlignment;
     int drawnTop;
     FrameIconPlacement expected;
 };
+
+void PrintTo(const IconCase& k, std::ostream* os) { *os << k.name; }
 
 class FrameIconTest : public ::testing::TestWithParam<IconCase> {};
 
@@ -204,15 +224,16 @@ TEST_P(FrameIconTest, RoomForTheIconAndItsPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FrameIconTest,
-    ::testing::Values(IconCase{3, 0, 0, 3, {{28, 0, 194, 22}, {6, 3}}},    // before a left caption
-                      IconCase{3, 2, 0, 3, {{28, 0, 172, 22}, {6, 3}}},    // centred: both ends
-                      IconCase{3, 0, 1, 3, {{6, 0, 172, 22}, {178, 3}}},   // at the right end
-                      IconCase{3, 2, 1, 3, {{28, 0, 172, 22}, {178, 3}}},
-                      IconCase{2, 0, 0, 3, {{28, 0, 194, 22}, {27, 3}}},   // style 2's edge
-                      IconCase{2, 0, 1, 3, {{6, 0, 172, 22}, {157, 3}}},
-                      IconCase{1, 0, 0, 2, {{28, 0, 194, 22}, {6, 5}}},    // style 1: at least 5
-                      IconCase{4, 0, 0, 2, {{28, 0, 194, 22}, {6, 8}}},    // style 4: at least 8
-                      IconCase{3, 0, 0, -4, {{28, 0, 194, 22}, {6, 3}}}));  // negative: 3
+    ::testing::Values(IconCase{"BeforeALeftCaption", 3, 0, 0, 3, {{28, 0, 194, 22}, {6, 3}}},
+                      IconCase{"CentredCaptionLosesBothEnds", 3, 2, 0, 3, {{28, 0, 172, 22}, {6, 3}}},
+                      IconCase{"AtTheRightEnd", 3, 0, 1, 3, {{6, 0, 172, 22}, {178, 3}}},
+                      IconCase{"CentredCaptionIconAtTheRight", 3, 2, 1, 3, {{28, 0, 172, 22}, {178, 3}}},
+                      IconCase{"Style2LeftEdge", 2, 0, 0, 3, {{28, 0, 194, 22}, {27, 3}}},
+                      IconCase{"Style2RightEnd", 2, 0, 1, 3, {{6, 0, 172, 22}, {157, 3}}},
+                      IconCase{"Style1TopAtLeast5", 1, 0, 0, 2, {{28, 0, 194, 22}, {6, 5}}},
+                      IconCase{"Style4TopAtLeast8", 4, 0, 0, 2, {{28, 0, 194, 22}, {6, 8}}},
+                      IconCase{"NegativeTopGives3", 3, 0, 0, -4, {{28, 0, 194, 22}, {6, 3}}}),
+    case_names::ByName{});
 
 TEST(FrameBand, FloatingHeaderKeepsTheInnerMargin) {
     EXPECT_EQ(FrameBandLayout(200, 100, true, 22, 0).band, (FrameRect{0, 0, 199, 22}));
@@ -222,10 +243,13 @@ TEST(FrameBand, FloatingHeaderKeepsTheInnerMargin) {
 }
 
 struct BlendCase {
+    const char* name;
     FrameColour from, to;
     int step, steps;
     FrameColour expected;
 };
+
+void PrintTo(const BlendCase& k, std::ostream* os) { *os << k.name; }
 
 class FrameBlendTest : public ::testing::TestWithParam<BlendCase> {};
 
@@ -236,14 +260,17 @@ TEST_P(FrameBlendTest, EachChannelRounded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FrameBlendTest,
-    ::testing::Values(BlendCase{0x000000, 0xFFFFFF, 1, 2, 0x808080},   // 127.5 -> 128
-                      BlendCase{0x0000FF, 0xFF0000, 1, 4, 0x4000BF},   // 191.25, 63.75
-                      BlendCase{0x123456, 0xABCDEF, 0, 7, 0x123456},
-                      BlendCase{0x123456, 0xABCDEF, 7, 7, 0xABCDEF},
-                      BlendCase{0x123456, 0xABCDEF, 9, 7, 0xABCDEF},   // past the end
-                      BlendCase{0x123456, 0xABCDEF, 3, 0, 0x123456},   // no steps
-                      BlendCase{kFrameUntranslated, 0xFFFFFF, 1, 2, kFrameUntranslated},
-                      BlendCase{0xFFFFFF, kFrameUntranslated, 0, 2, kFrameUntranslated}));
+    ::testing::Values(BlendCase{"HalfwayRoundsHalfUp", 0x000000, 0xFFFFFF, 1, 2, 0x808080},  // 127.5 -> 128
+                      BlendCase{"EachChannelRoundedApart", 0x0000FF, 0xFF0000, 1, 4, 0x4000BF},  // 191.25, 63.75
+                      BlendCase{"FirstStepIsTheStart", 0x123456, 0xABCDEF, 0, 7, 0x123456},
+                      BlendCase{"LastStepIsTheEnd", 0x123456, 0xABCDEF, 7, 7, 0xABCDEF},
+                      BlendCase{"PastTheEndStaysAtTheEnd", 0x123456, 0xABCDEF, 9, 7, 0xABCDEF},
+                      BlendCase{"NoStepsGiveTheStart", 0x123456, 0xABCDEF, 3, 0, 0x123456},
+                      BlendCase{"UntranslatedStartStaysUntranslated", kFrameUntranslated, 0xFFFFFF, 1, 2,
+                                kFrameUntranslated},
+                      BlendCase{"UntranslatedEndStaysUntranslated", 0xFFFFFF, kFrameUntranslated, 0, 2,
+                                kFrameUntranslated}),
+    case_names::ByName{});
 
 TEST(FrameColours, GreyedPixelsAreLighterGreys) {
     EXPECT_EQ(FrameGreyed(0x000000), 0x7F7F7F);
@@ -271,6 +298,7 @@ TEST(FrameColours, EveryColourPropertyIsTranslated) {
 }
 
 struct HeaderCase {
+    const char* name;
     std::int32_t style, headerStyle;
     bool rounded, roundedBox;
     std::int32_t shadow;
@@ -282,6 +310,8 @@ struct HeaderCase {
     FrameRect accent, shadowBox, caption;
     int iconTop;
 };
+
+void PrintTo(const HeaderCase& k, std::ostream* os) { *os << k.name; }
 
 class FrameHeaderTest : public ::testing::TestWithParam<HeaderCase> {};
 
@@ -311,26 +341,31 @@ INSTANTIATE_TEST_SUITE_P(
     Table, FrameHeaderTest,
     ::testing::Values(
         // Band across the top: a divider under it; floating: outlined all round.
-        HeaderCase{1, 0, true, false, 0, kWhole, 10, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3},
-        HeaderCase{1, 1, true, false, 0, kWhole, 10, {3, 3, 196, 25}, 0, true, kNone, kNone, {9, 3, 190, 25}, 6},
-        HeaderCase{3, 0, false, true, 0, kWhole, 0, {0, 0, 199, 22}, 10, true, kNone, kNone, {6, 0, 193, 22}, 3},
+        HeaderCase{"Style1BandAcrossTheTop", 1, 0, true, false, 0, kWhole, 10, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3},
+        HeaderCase{"Style1FloatingBandOutlined", 1, 1, true, false, 0, kWhole, 10, {3, 3, 196, 25}, 0, true, kNone, kNone, {9, 3, 190, 25}, 6},
+        HeaderCase{"Style3BandWithARoundedBox", 3, 0, false, true, 0, kWhole, 0, {0, 0, 199, 22}, 10, true, kNone, kNone, {6, 0, 193, 22}, 3},
         // Style 2's label box sits on the top edge, or floats; its shadow follows it.
-        HeaderCase{2, 0, true, true, 3, {0, 11, 199, 99}, 10, {21, 0, 178, 22}, 10, true, kNone,
+        HeaderCase{"Style2BoxOnTheTopEdgeWithItsShadow", 2, 0, true, true, 3, {0, 11, 199, 99}, 10, {21, 0, 178, 22}, 10, true, kNone,
                    {24, 3, 181, 25}, {27, 0, 172, 22}, 3},
-        HeaderCase{2, 1, true, true, 0, kWhole, 10, {21, 3, 178, 25}, 10, true, kNone, kNone,
+        HeaderCase{"Style2FloatingBox", 2, 1, true, true, 0, kWhole, 10, {21, 3, 178, 25}, 10, true, kNone, kNone,
                    {27, 3, 172, 25}, 6},
         // Style 4's strip goes over the box, which keeps TextBoxHeight.
-        HeaderCase{4, 0, true, false, 0, kWhole, 10, {0, 4, 199, 26}, 0, false, {0, 0, 199, 4}, kNone,
+        HeaderCase{"Style4StripOverTheBox", 4, 0, true, false, 0, kWhole, 10, {0, 4, 199, 26}, 0, false, {0, 0, 199, 4}, kNone,
                    {6, 4, 193, 26}, 7},
         // Style 8: the large corner and a rounded box, both only when rounded.
-        HeaderCase{8, 1, true, false, 0, kWhole, 20, {3, 3, 196, 25}, 10, true, kNone, kNone, {9, 3, 190, 25}, 6},
-        HeaderCase{8, 0, false, false, 0, kWhole, 0, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3}));
+        HeaderCase{"Style8RoundedLargeCorner", 8, 1, true, false, 0, kWhole, 20, {3, 3, 196, 25}, 10, true, kNone, kNone, {9, 3, 190, 25}, 6},
+        HeaderCase{"Style8SquareWhenNotRounded", 8, 0, false, false, 0, kWhole, 0, {0, 0, 199, 22}, 0, false, kNone,
+                   kNone, {6, 0, 193, 22}, 3}),
+    case_names::ByName{});
 
 struct FolderCase {
+    const char* name;
     int width, textWidth;
     bool rounded;
     FrameRect tab, caption;
 };
+
+void PrintTo(const FolderCase& k, std::ostream* os) { *os << k.name; }
 
 class FrameFolderTest : public ::testing::TestWithParam<FolderCase> {};
 
@@ -346,10 +381,11 @@ TEST_P(FrameFolderTest, TabBodyAndStrip) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FrameFolderTest,
-    ::testing::Values(FolderCase{400, 60, true, {0, 0, 100, 34}, {8, 0, 96, 24}},     // at least 100
-                      FolderCase{400, 120, true, {0, 0, 144, 34}, {8, 0, 140, 24}},
-                      FolderCase{100, 120, true, {0, 0, 84, 34}, {8, 0, 80, 24}},      // narrowed
-                      FolderCase{400, 60, false, {0, 0, 100, 24}, {8, 0, 96, 24}}));  // square: no overlap
+    ::testing::Values(FolderCase{"AtLeast100Wide", 400, 60, true, {0, 0, 100, 34}, {8, 0, 96, 24}},
+                      FolderCase{"WidenedByTheText", 400, 120, true, {0, 0, 144, 34}, {8, 0, 140, 24}},
+                      FolderCase{"NarrowedByTheFrame", 100, 120, true, {0, 0, 84, 34}, {8, 0, 80, 24}},
+                      FolderCase{"SquareTabDoesNotOverlap", 400, 60, false, {0, 0, 100, 24}, {8, 0, 96, 24}}),
+    case_names::ByName{});
 
 }  // namespace
 }  // namespace tavo

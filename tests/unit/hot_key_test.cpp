@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "case_names.h"
 #include "core/runner/hot_key.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"
@@ -13,12 +14,6 @@
 namespace tavo {
 namespace {
 
-std::string CaseName(std::string name) {
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-}
-
 struct MessageCase {
     const char* name;
     std::uint32_t message;
@@ -26,6 +21,8 @@ struct MessageCase {
     std::uint32_t lParam;
     std::optional<std::int16_t> action;
 };
+
+void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
 
 class HotKeyTableTest : public ::testing::TestWithParam<MessageCase> {};
 
@@ -51,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"WA_INACTIVE", kWmActivate, 0, 0, kMainWindowDeactivated},
         MessageCase{"active while minimised", kWmActivate, 0x00010001, 0, kMainWindowDeactivated},
         MessageCase{"other message", 0x0113, 2, 0x00710002, std::nullopt}),
-    [](const auto& param_info) { return CaseName(param_info.param.name); });
+    case_names::ByName{});
 
 // Posted messages with the window they went to.
 class AddressedKeyboard : public testing::FakeKeyboard {
@@ -77,6 +74,8 @@ struct RunCase {
     WindowEffect effect;
     std::vector<std::string> events;
 };
+
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class PendingActionTest : public ::testing::TestWithParam<RunCase> {
 protected:
@@ -131,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                 WindowEffect::ToggleVisibility, {}},
         RunCase{"unregistered hot key does nothing", {1}, true, WindowEffect::None, {}},
         RunCase{"nothing pending", {}, true, WindowEffect::None, {}}),
-    [](const auto& param_info) { return CaseName(param_info.param.name); });
+    case_names::ByName{});
 
 }  // namespace
 }  // namespace tavo

@@ -75,7 +75,7 @@ TEST_F(MainControllerTest, RunAndStopLockAndUnlockAndWriteTheLog) {
     EXPECT_FALSE(v.menuFile || v.menuEdit || v.menuCtrl || v.menuSetup);
     EXPECT_FALSE(v.pictEnabled || v.treeEditable || v.clearEnabled || v.delOrderEnabled);
 
-    controller.ToolbarClicked(kButtonStop);
+    controller.RunToolbarCommand(kButtonStop);
     v = View();
     EXPECT_FALSE(controller.Running());
     EXPECT_EQ(v.journal, std::string(kHeader) + kStart + kStop);
@@ -110,10 +110,10 @@ TEST_F(MainControllerTest, AnEmptyCurrentInstructionBlocksTheRunWithAQuestion) {
 }
 
 TEST_F(MainControllerTest, NewInstructionsAreGuardedAndClearingReloadsTheOpenPanel) {
-    controller.SettingsTextChanged(SettingsBox::Name_txt, "game");
+    controller.EditSettingsBox(SettingsBox::Name_txt, "game");
     windows.Add(7, 560, 240, 800, 600, "MozillaWindowClass", "a game");
     controller.RunTick();
-    controller.ToolbarClicked(kButtonNewInstruction);
+    controller.RunToolbarCommand(kButtonNewInstruction);
     EXPECT_EQ(View().selectedKey, "L1");
     controller.Choose(Command::EditNew);  // L1 is still empty: asked, not added
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"不能预留空指令，是否自动删除L1指令?"});

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/capture/picking.h"
-#include "core/runner/recognition.h"
-#include "core/runner/target_actions.h"
+#include "core/main/editor_picker_panel.h"
+#include "core/target/recognition.h"
+#include "core/target/target_actions.h"
 #include "editor_fixture.h"
 #include "fakes/fake_capture.h"
 #include "fakes/fake_windows.h"
@@ -20,7 +21,6 @@ protected:
         Build({{"L1", ""}, {"L2", ""}, {"L3", "L2"}}, "L2");
         windows.Add(kTarget, kOrigin.x, kOrigin.y, 800, 600);
         windows.Add(9, 0, 0, 400, 300);  // another window
-        host.first = kTarget;
         capture.printed = Picture(800, 600, 0x808080);
         fields.ShowEditorPanel(true);
     }
@@ -44,7 +44,10 @@ protected:
     testing::FakeClock clock;
     testing::FakePump pump;
     PictureBuffer pimage;
-    Picking picking{script, fields, host, {windows, capture, clock, pump, pimage, messages}};
+    Journal journal;
+    EditorPickerPanel panel{fields};
+    Picking picking{script, panel, {windows, capture, clock, pump, pimage, messages, journal}};
+    static constexpr PickTarget kPickTarget{kTarget, false};
 };
 
 TEST(SavedTop, HidesAboveAndBringsBackAWindowALostReleaseLeftHidden) {
@@ -58,14 +61,14 @@ TEST(SavedTop, HidesAboveAndBringsBackAWindowALostReleaseLeftHidden) {
 TEST_F(PickingTest, AClickPickStoresThePointUnderItsOrientationOnlyInTheFirstWindow) {
     script.Current().LocationBase = kBottomRight;
     EXPECT_EQ(picking.BeginPointPick(PickerKind::Click, 40, 520), -520);
-    EXPECT_EQ(picking.FinishPointPick(PickerKind::Click, At(100, 50)), 40);
+    EXPECT_EQ(picking.FinishPointPick(PickerKind::Click, At(100, 50), kPickTarget), 40);
     EXPECT_EQ(Stored().LocationX, 701);
     EXPECT_EQ(Stored().Locationy, 551);
     EXPECT_EQ(fields.View().comm4Image, kImageClickPickerSet);
 
     script.SetModified(false);
     picking.BeginPointPick(PickerKind::Click, 40, 520);
-    picking.FinishPointPick(PickerKind::Click, {10, 10});  // over the other window
+    picking.FinishPointPick(PickerKind::Click, {10, 10}, kPickTarget);  // over the other window
     EXPECT_EQ(Stored().LocationX, 701);
     EXPECT_FALSE(script.Modified());
 }
@@ -75,7 +78,7 @@ TEST_F(PickingTest, ARecognitionPickTakesThePictureWithThePointerAside) {
     PaintPattern(100, 50);
     picking.BeginPointPick(PickerKind::Recognition, 40, 520);
     EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
-    picking.FinishPointPick(PickerKind::Recognition, At(100, 50));
+    picking.FinishPointPick(PickerKind::Recognition, At(100, 50), kPickTarget);
     const Instruction in = Stored();
     EXPECT_EQ(in.pPicture, kPattern);
     EXPECT_EQ(in.pLocationX, 701);
@@ -95,7 +98,7 @@ TEST_F(PickingTest, AFlatPictureIsRefusedAndTheResetPointStillStored) {
     script.Current().pLocationX = 5;
     script.Current().pPicture = kPattern;
     picking.BeginPointPick(PickerKind::Recognition, 40, 520);
-    picking.FinishPointPick(PickerKind::Recognition, At(300, 300));
+    picking.FinishPointPick(PickerKind::Recognition, At(300, 300), kPickTarget);
     const Instruction in = Stored();
     EXPECT_EQ(in.pLocationX, 0);
     EXPECT_TRUE(IsBlank(in.pPicture));
@@ -108,19 +111,19 @@ TEST_F(PickingTest, APickOnTheReferencePointIsRefusedWithABeepAndALogLine) {
     script.SetModified(false);
     const std::string line = "21:15:03" + std::string(kPickOnReferencePoint) + "\r\n";
     picking.BeginPointPick(PickerKind::Click, 40, 520);
-    EXPECT_EQ(picking.FinishPointPick(PickerKind::Click, At(400, 300)), 40);
+    EXPECT_EQ(picking.FinishPointPick(PickerKind::Click, At(400, 300), kPickTarget), 40);
     EXPECT_EQ(fields.View().comm4Image, kImageClickPicker);
-    EXPECT_EQ(host.log, line);
+    EXPECT_EQ(journal.Text(), line);
 
     script.Current().pLocationBase = kTopLeft;
     PaintPattern(0, 0);
     picking.BeginPointPick(PickerKind::Recognition, 40, 520);
-    picking.FinishPointPick(PickerKind::Recognition, At(0, 0));
+    picking.FinishPointPick(PickerKind::Recognition, At(0, 0), kPickTarget);
     EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
     EXPECT_TRUE(IsBlank(script.Current().pPicture));
     EXPECT_TRUE(windows.pointerMoves.empty());  // no picture taken
     EXPECT_EQ(messages.beeps, 2);
-    EXPECT_EQ(host.log, line + line);
+    EXPECT_EQ(journal.Text(), line + line);
     EXPECT_FALSE(script.Modified());
 }
 

@@ -16,7 +16,7 @@ protected:
     }
     SettingsPanelView Panel() const { return controller.View().settings; }
     void Type(SettingsBox box, const std::string& text) {
-        controller.SettingsTextChanged(box, text);
+        controller.EditSettingsBox(box, text);
     }
 };
 
@@ -63,7 +63,7 @@ TEST_F(SettingsTest, WindowCountStaysWithinOneToTen) {
         EXPECT_EQ(Panel().VScroll1, c.spinner) << c.typed;
         EXPECT_EQ(controller.State().settings.MaxWindows, -c.spinner) << c.typed;
     }
-    controller.SpinnerChanged(-7);
+    controller.ScrollWindowCount(-7);
     EXPECT_EQ(Panel().Text1, "7");
     EXPECT_EQ(controller.State().settings.MaxWindows, 7);
 }

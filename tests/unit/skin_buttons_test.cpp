@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
+#include "case_names.h"
 #include "skin/button_tracker.h"
 #include "skin/translucency.h"
 
@@ -65,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         TrackCase{"other buttons do not light while one is held",
                   {{Step::Press, B::Minimize}, {Step::Hover, B::Close}}, B::None, ButtonLook::Normal},
         TrackCase{"capture lost", {{Step::Press, B::Close}, {Step::Cancel, B::None}, {Step::Release, B::Close}},
-                  B::None, ButtonLook::Hover}));
+                  B::None, ButtonLook::Hover}),
+    case_names::ByName{});
 
 TEST(SkinTranslucency, ZeroAndFullAlphaAreOpaqueAndAeroLowersIt) {
     EXPECT_EQ(WindowAlpha(0, false), 255);

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "case_names.h"
 #include "skin/skin_file.h"
 
 namespace tavo::skin {
@@ -119,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"negative margin", With("button.margin=-1")},
                       BadFile{"number with trailing text", With("button.spacing=2px")},
                       BadFile{"unknown shape", With("button.shape=oval")},
-                      BadFile{"too large", With(Cat({"#", std::string(kMaxSkinFileSize, 'x')}))}));
+                      BadFile{"too large", With(Cat({"#", std::string(kMaxSkinFileSize, 'x')}))}),
+    case_names::ByName{});
 
 std::string ShippedSkin(int number) {
     const std::string path = Cat({TAVO_SKIN_DIR, number < 10 ? "/0" : "/", std::to_string(number), ".she"});

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "case_names.h"
 #include "skin/skin_geometry.h"
 
 namespace tavo::skin {
@@ -56,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"a low title bar shrinks the buttons", Window(400, 19), {377, 5, 394, 18}, {358, 5, 375, 18},
                    {339, 5, 356, 18}, {6, 4, 337, 19}},
         LayoutCase{"150 percent", With(Window(400, 38), [](FrameInput& i) { i.dpi = 144; }), {357, 7, 393, 34},
-                   {318, 7, 354, 34}, {279, 7, 315, 34}, {7, 4, 276, 38}}));
+                   {318, 7, 354, 34}, {279, 7, 315, 34}, {7, 4, 276, 38}}),
+    case_names::ByName{});
 
 TEST(SkinFrameLayout, AWindowTooSmallForAFrameGetsNothingToDraw) {
     EXPECT_TRUE(LayOutFrame(Window(8)).caption.Empty());
@@ -90,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HitCase{"a system button the skin does not show", {300, 10}, NcHit::Maximize, NcHit::Caption},
                       HitCase{"the system's help button", {200, 10}, NcHit::Help, NcHit::Caption},
                       HitCase{"plain caption", {200, 10}, NcHit::Caption, NcHit::Caption},
-                      HitCase{"a border keeps the system's answer", {1, 100}, NcHit::Other, NcHit::Other}));
+                      HitCase{"a border keeps the system's answer", {1, 100}, NcHit::Other, NcHit::Other}),
+    case_names::ByName{});
 
 }  // namespace
 }  // namespace tavo::skin

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 
+#include "case_names.h"
 #include "core/controls/skin_host.h"
 #include "core/controls/skin_stored_form.h"
 #include "fakes/fake_storage.h"
@@ -116,10 +118,13 @@ TEST_F(SkinHostTest, FailedStepsDoNotStopTheAttach) {
 }
 
 struct ClampCase {
+    const char* name;
     SkinSetting setting;
     int value;
     Calls expected;
 };
+
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.name; }
 
 class SkinSettingTest : public SkinHostTest, public ::testing::WithParamInterface<ClampCase> {};
 
@@ -132,21 +137,24 @@ TEST_P(SkinSettingTest, ClampsAndForwardsTheWholeGroup) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SkinSettingTest,
-    ::testing::Values(ClampCase{SkinSetting::ShadowSize, 25, {"AdjustAero 0,0,0,18,0,0,0,0,0"}},
-                      ClampCase{SkinSetting::ShadowSize, -3, {"AdjustAero 0,0,0,0,0,0,0,0,0"}},
-                      ClampCase{SkinSetting::ShadowSharpness, 13, {"AdjustAero 0,0,12,0,0,0,0,0,0"}},
-                      ClampCase{SkinSetting::ShadowDarkness, 300, {"AdjustAero 0,255,0,0,0,0,0,0,0"}},
-                      ClampCase{SkinSetting::ShadowR, 7, {"AdjustAero 0,0,0,0,0,0,7,0,0"}},
-                      ClampCase{SkinSetting::ShadowG, 8, {"AdjustAero 0,0,0,0,0,0,0,8,0"}},
-                      ClampCase{SkinSetting::ShadowB, 256, {"AdjustAero 0,0,0,0,0,0,0,0,255"}},
-                      ClampCase{SkinSetting::Alpha, -1, {"AdjustAero 0,0,0,0,0,0,0,0,0"}},
-                      ClampCase{SkinSetting::Hue, 200, {"AdjustHSV 180,0,0"}},
-                      ClampCase{SkinSetting::Saturation, -150, {"AdjustHSV 0,-100,0"}},
-                      ClampCase{SkinSetting::Brightness, 101, {"AdjustHSV 0,0,100"}},
-                      ClampCase{SkinSetting::MenuAlpha, 300, {"SetMenuAlpha 255"}},
-                      // Unchanged values forward nothing, except the shadow colour's.
-                      ClampCase{SkinSetting::MenuAlpha, 255, {}}, ClampCase{SkinSetting::Hue, 0, {}},
-                      ClampCase{SkinSetting::ShadowG, 0, {"AdjustAero 0,0,0,0,0,0,0,0,0"}}));
+    ::testing::Values(
+        ClampCase{"ShadowSizeAtMost18", SkinSetting::ShadowSize, 25, {"AdjustAero 0,0,0,18,0,0,0,0,0"}},
+        ClampCase{"ShadowSizeAtLeast0", SkinSetting::ShadowSize, -3, {"AdjustAero 0,0,0,0,0,0,0,0,0"}},
+        ClampCase{"SharpnessAtMost12", SkinSetting::ShadowSharpness, 13, {"AdjustAero 0,0,12,0,0,0,0,0,0"}},
+        ClampCase{"DarknessAtMost255", SkinSetting::ShadowDarkness, 300, {"AdjustAero 0,255,0,0,0,0,0,0,0"}},
+        ClampCase{"ShadowRedForwarded", SkinSetting::ShadowR, 7, {"AdjustAero 0,0,0,0,0,0,7,0,0"}},
+        ClampCase{"ShadowGreenForwarded", SkinSetting::ShadowG, 8, {"AdjustAero 0,0,0,0,0,0,0,8,0"}},
+        ClampCase{"ShadowBlueAtMost255", SkinSetting::ShadowB, 256, {"AdjustAero 0,0,0,0,0,0,0,0,255"}},
+        ClampCase{"AlphaAtLeast0", SkinSetting::Alpha, -1, {"AdjustAero 0,0,0,0,0,0,0,0,0"}},
+        ClampCase{"HueAtMost180", SkinSetting::Hue, 200, {"AdjustHSV 180,0,0"}},
+        ClampCase{"SaturationAtLeastMinus100", SkinSetting::Saturation, -150, {"AdjustHSV 0,-100,0"}},
+        ClampCase{"BrightnessAtMost100", SkinSetting::Brightness, 101, {"AdjustHSV 0,0,100"}},
+        ClampCase{"MenuAlphaAtMost255", SkinSetting::MenuAlpha, 300, {"SetMenuAlpha 255"}},
+        // Unchanged values forward nothing, except the shadow colour's.
+        ClampCase{"UnchangedMenuAlphaForwardsNothing", SkinSetting::MenuAlpha, 255, {}},
+        ClampCase{"UnchangedHueForwardsNothing", SkinSetting::Hue, 0, {}},
+        ClampCase{"UnchangedShadowColourIsForwarded", SkinSetting::ShadowG, 0, {"AdjustAero 0,0,0,0,0,0,0,0,0"}}),
+    case_names::ByName{});
 
 TEST_F(SkinHostTest, WithoutASkinEverySettingDetaches) {
     host.SetSkin(0);

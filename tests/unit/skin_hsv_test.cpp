@@ -1,17 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 
+#include "case_names.h"
 #include "skin/hsv.h"
 
 namespace tavo::skin {
 namespace {
 
 struct ShiftCase {
+    const char* name;
     Rgb in;
     HsvShift shift;
     Rgb out;
 };
+
+void PrintTo(const ShiftCase& c, std::ostream* os) { *os << c.name; }
 
 class SkinHsvShift : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -26,17 +31,20 @@ TEST_P(SkinHsvShift, MovesTheColourAsTheSlidersSay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SkinHsvShift,
-    ::testing::Values(ShiftCase{{255, 0, 0}, {120, 0, 0}, {0, 255, 0}},
-                      ShiftCase{{255, 0, 0}, {-120, 0, 0}, {0, 0, 255}},
-                      ShiftCase{{255, 0, 0}, {180, 0, 0}, {0, 255, 255}},
-                      ShiftCase{{255, 0, 0}, {-180, 0, 0}, {0, 255, 255}},
-                      ShiftCase{{47, 120, 200}, {0, -100, 0}, {200, 200, 200}},  // grey of the same value
-                      ShiftCase{{128, 128, 128}, {90, 100, 0}, {128, 128, 128}},   // a grey stays grey
-                      ShiftCase{{200, 150, 100}, {0, 100, 0}, {200, 100, 0}},      // saturation doubled
-                      ShiftCase{{47, 120, 200}, {0, 0, -100}, {0, 0, 0}},
-                      ShiftCase{{100, 100, 100}, {0, 0, 100}, {255, 255, 255}},
-                      ShiftCase{{0, 0, 0}, {0, 0, 50}, {128, 128, 128}},
-                      ShiftCase{{200, 100, 50}, {0, 0, -50}, {100, 50, 25}}));
+    ::testing::Values(ShiftCase{"HuePlus120TurnsRedGreen", {255, 0, 0}, {120, 0, 0}, {0, 255, 0}},
+                      ShiftCase{"HueMinus120TurnsRedBlue", {255, 0, 0}, {-120, 0, 0}, {0, 0, 255}},
+                      ShiftCase{"HuePlus180TurnsRedCyan", {255, 0, 0}, {180, 0, 0}, {0, 255, 255}},
+                      ShiftCase{"HueMinus180TurnsRedCyan", {255, 0, 0}, {-180, 0, 0}, {0, 255, 255}},
+                      ShiftCase{"NoSaturationGivesTheGreyOfTheSameValue", {47, 120, 200}, {0, -100, 0},
+                                {200, 200, 200}},
+                      ShiftCase{"AGreyStaysGrey", {128, 128, 128}, {90, 100, 0}, {128, 128, 128}},
+                      ShiftCase{"SaturationDoubled", {200, 150, 100}, {0, 100, 0}, {200, 100, 0}},
+                      ShiftCase{"NoBrightnessGivesBlack", {47, 120, 200}, {0, 0, -100}, {0, 0, 0}},
+                      ShiftCase{"FullBrightnessGivesWhite", {100, 100, 100}, {0, 0, 100}, {255, 255, 255}},
+                      ShiftCase{"HalfBrightnessLightensBlackToGrey", {0, 0, 0}, {0, 0, 50}, {128, 128, 128}},
+                      ShiftCase{"MinusHalfBrightnessHalvesEachChannel", {200, 100, 50}, {0, 0, -50},
+                                {100, 50, 25}}),
+    case_names::ByName{});
 
 TEST(SkinHsv, NoShiftLeavesEveryColourExactly) {
     for (int r = 0; r < 256; r += 17)

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "case_names.h"
 #include "core/controls/splitter.h"
 
 namespace tavo {
 namespace {
 
 struct SplitCase {
+    const char* name;
     int width;
     int move;       // from the press point
     int expected;   // the tree's width afterwards
 };
+
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 
 class SplitterTest : public ::testing::TestWithParam<SplitCase> {};
 
@@ -28,10 +34,15 @@ TEST_P(SplitterTest, MovesTheBorderWithinItsLimits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SplitterTest,
-                         ::testing::Values(SplitCase{6720, -300, 6420}, SplitCase{7480, 100, 7580},
-                                           SplitCase{7490, 10, 7490}, SplitCase{7580, -10, 7490},
-                                           SplitCase{2105, -5, 2105}, SplitCase{2090, 5, 2105},
-                                           SplitCase{6720, 5000, 9870}, SplitCase{2110, -3000, 0}));
+                         ::testing::Values(SplitCase{"NarrowedByTheDrag", 6720, -300, 6420},
+                                           SplitCase{"WidenedFromTheUpperLimit", 7480, 100, 7580},
+                                           SplitCase{"PastTheUpperLimitNotWidened", 7490, 10, 7490},
+                                           SplitCase{"PastTheUpperClampNarrowedFromIt", 7580, -10, 7490},
+                                           SplitCase{"BelowTheLowerLimitNotNarrowed", 2105, -5, 2105},
+                                           SplitCase{"BelowTheLowerClampWidenedFromIt", 2090, 5, 2105},
+                                           SplitCase{"KeptWithinTheWindow", 6720, 5000, 9870},
+                                           SplitCase{"NeverBelowZero", 2110, -3000, 0}),
+                         case_names::ByName{});
 
 TEST(Splitter, OnlyADragMovesAndEachStepCountsFromTheLast) {
     Splitter splitter;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "case_names.h"
 #include "core/model/gmx_format.h"
 #include "editor_fixture.h"
 
@@ -76,10 +79,13 @@ TEST_F(TreeEditorTest, AnInstructionWithChildrenIsNeitherDeletedNorMovedByButton
 }
 
 struct MoveCase {
+    const char* name;
     std::string node;
     MoveDirection direction;
     std::string shape;  // empty: unchanged
 };
+
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
 class MoveTest : public TreeEditorTest, public ::testing::WithParamInterface<MoveCase> {};
 
@@ -104,15 +110,17 @@ TEST_P(MoveTest, MovesByTheTable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MoveTest,
-    ::testing::Values(MoveCase{"L4", MoveDirection::Up, "L1:1 L4:1 L2:2[L3:1]"},
-                      MoveCase{"L3", MoveDirection::Up, "L1:1 L3:1 L2:1 L4:1"},
-                      MoveCase{"L1", MoveDirection::Up, ""},
-                      MoveCase{"L1", MoveDirection::Down, "L2:2[L3:1] L1:1 L4:1"},
-                      MoveCase{"L4", MoveDirection::Down, ""},
-                      MoveCase{"L3", MoveDirection::UpLevel, "L1:1 L2:1 L3:1 L4:1"},
-                      MoveCase{"L1", MoveDirection::UpLevel, ""},
-                      MoveCase{"L4", MoveDirection::ChildOfPrevious, "L1:1 L2:2[L3:1 L4:1]"},
-                      MoveCase{"L3", MoveDirection::ChildOfPrevious, ""}));
+    ::testing::Values(MoveCase{"UpPassesAWholeSubtree", "L4", MoveDirection::Up, "L1:1 L4:1 L2:2[L3:1]"},
+                      MoveCase{"UpFromAFirstChildLeavesItsParent", "L3", MoveDirection::Up, "L1:1 L3:1 L2:1 L4:1"},
+                      MoveCase{"FirstCannotGoUp", "L1", MoveDirection::Up, ""},
+                      MoveCase{"DownPassesAWholeSubtree", "L1", MoveDirection::Down, "L2:2[L3:1] L1:1 L4:1"},
+                      MoveCase{"LastCannotGoDown", "L4", MoveDirection::Down, ""},
+                      MoveCase{"UpLevelFollowsTheParent", "L3", MoveDirection::UpLevel, "L1:1 L2:1 L3:1 L4:1"},
+                      MoveCase{"TopLevelCannotGoUpALevel", "L1", MoveDirection::UpLevel, ""},
+                      MoveCase{"BecomesTheLastChildOfThePrevious", "L4", MoveDirection::ChildOfPrevious,
+                               "L1:1 L2:2[L3:1 L4:1]"},
+                      MoveCase{"AFirstChildHasNoPrevious", "L3", MoveDirection::ChildOfPrevious, ""}),
+    case_names::ByName{});
 
 TEST_F(TreeEditorTest, TheGuardOffersToDeleteAnEmptyInstructionAndAsksOnlyOnce) {
     Build({{"L1", ""}, {"L2", ""}, {"L3", "", 0, "", "", ""}}, "L3");

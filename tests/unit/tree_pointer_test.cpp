@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "case_names.h"
 #include "editor_fixture.h"
 
 namespace tavo {
@@ -54,9 +57,12 @@ TEST_F(TreePointerTest, ALeftClickOnAPictureInstructionMakesItTheInsertionParent
 }
 
 struct PanelCase {
+    const char* name;
     TwipsPoint at;
     TwipsPoint panel;
 };
+
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.name; }
 
 class PanelPlacementTest : public ::testing::TestWithParam<PanelCase> {};
 
@@ -74,10 +80,12 @@ TEST(PanelPlacement, ANarrowTreeStillOpensThePanelInsideTheWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PanelPlacementTest,
-                         ::testing::Values(PanelCase{{300, 600}, {300, 1430}},
-                                           PanelCase{{6000, 600}, {6720 - 3795, 1430}},
-                                           PanelCase{{300, 3870}, {300, 4700}},
-                                           PanelCase{{300, 3871}, {300, 3871 - 3060 + 200}}));
+                         ::testing::Values(PanelCase{"BelowThePointer", {300, 600}, {300, 1430}},
+                                           PanelCase{"KeptLeftOfTheTreesRightEdge", {6000, 600}, {6720 - 3795, 1430}},
+                                           PanelCase{"LastPointWithRoomBelow", {300, 3870}, {300, 4700}},
+                                           PanelCase{"AboveThePointerWhenTheTreeEndsTooSoon", {300, 3871},
+                                                     {300, 3871 - 3060 + 200}}),
+                         case_names::ByName{});
 
 TEST(KeyBoardPlacement, StaysInsideTheClientArea) {
     EXPECT_EQ(PlaceKeyBoard({1000, 1000}, 9870, 7800), (TwipsPoint{1000, 1800}));

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <ostream>
 
+#include "case_names.h"
 #include "core/runner/window_slots.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_windows.h"
@@ -142,6 +143,8 @@ struct QualifyCase {
     bool found;
 };
 
+void PrintTo(const QualifyCase& c, std::ostream* os) { *os << c.name; }
+
 class QualifyTest : public WindowSlotsTest, public ::testing::WithParamInterface<QualifyCase> {};
 
 TEST_P(QualifyTest, DecidesWhetherTheWindowUnderTheCentreIsATarget) {
@@ -180,12 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         QualifyCase{"one pixel narrower", {{761, 240, 1160, 840}, "Notepad"}, Flash(false), false},
         QualifyCase{"too low", {{560, 400, 1360, 699}, "Notepad"}, Flash(false), false},
         QualifyCase{"own window never", {kBig, "Notepad", 0, "", true}, Flash(false), false}),
-    [](const auto& param_info) {
-        std::string name = param_info.param.name;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-        return name;
-    });
+    case_names::ByName{});
 
 TEST_F(WindowSlotsTest, KeywordIsMatchedAgainstTheTopLevelTitle) {
     settings = Flash(true, "game");

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/runner/run_log.h"
-#include "core/runner/target_actions.h"
+#include "core/target/target_actions.h"
 #include "core/util/text.h"
 
 namespace tavo {
@@ -19,8 +18,8 @@ std::int16_t Field(int v) {
 int Picking::BeginPointPick(PickerKind picker, int windowTop, int windowHeight) {
     if (picker == PickerKind::Recognition) {
         Instruction& in = script_.Current();
-        beforePress_ = {in.pLocationX, in.pLocationy, fields_.View().comm2Image};
-        fields_.ShowPickerImages(kImageRecognitionPicker, fields_.View().comm4Image);
+        beforePress_ = {in.pLocationX, in.pLocationy, panel_.RecognitionPickerSet()};
+        panel_.ShowRecognitionPicker(false);
         in.pLocationX = in.pLocationy = 0;
     }
     return top_.Hide(windowTop, windowHeight);
@@ -31,55 +30,54 @@ int Picking::CancelPointPick(PickerKind picker) {
     return top_.Saved();
 }
 
-void Picking::CancelJumpPick() { fields_.SetPanelTop(top_.Saved()); }
+void Picking::CancelJumpPick() { panel_.SetTop(top_.Saved()); }
 
 void Picking::PutBackRecognitionPoint() {
     Instruction& in = script_.Current();
     in.pLocationX = beforePress_.x;
     in.pLocationy = beforePress_.y;
-    fields_.ShowPickerImages(beforePress_.image, fields_.View().comm4Image);
+    panel_.ShowRecognitionPicker(beforePress_.pickerSet);
 }
 
 void Picking::BeginJumpPick() {
-    fields_.SetPanelTop(top_.Hide(fields_.View().top, kPictHeight));
+    panel_.SetTop(top_.Hide(panel_.Top(), panel_.Height()));
 }
 
-// The release point in the first target window's client area, if it lies there.
-std::optional<ScreenPoint> Picking::InFirstWindow(ScreenPoint release) const {
-    const WindowHandle first = host_.FirstWindow();
-    if (first == 0 || services_.windows.WindowFromPoint(release.x, release.y) != first)
+// The release point in the window's client area, if it lies there.
+std::optional<ScreenPoint> Picking::InWindow(ScreenPoint release, WindowHandle window) const {
+    if (window == 0 || services_.windows.WindowFromPoint(release.x, release.y) != window)
         return std::nullopt;
-    return services_.windows.ScreenToClient(first, release);
+    return services_.windows.ScreenToClient(window, release);
 }
 
-ClientPoint Picking::StoredPoint(ScreenPoint client, int base) const {
-    const ClientSize size = services_.capture.ClientArea(host_.FirstWindow());
+ClientPoint Picking::StoredPoint(ScreenPoint client, int base, WindowHandle window) const {
+    const ClientSize size = services_.capture.ClientArea(window);
     return ToStoredPoint({client.x, client.y}, base, size.width, size.height);
 }
 
 bool Picking::AcceptPoint(ClientPoint stored) {
     if (stored != ClientPoint{0, 0}) return true;
     services_.messages.Beep();
-    host_.AppendLog(LogTime(services_.clock.Now()) + kPickOnReferencePoint + kLogEnd);
+    services_.journal.Append(LogTime(services_.clock.Now()) + kPickOnReferencePoint + kLogEnd);
     return false;
 }
 
-int Picking::FinishPointPick(PickerKind picker, ScreenPoint release) {
-    const std::optional<ScreenPoint> client = InFirstWindow(release);
+int Picking::FinishPointPick(PickerKind picker, ScreenPoint release, PickTarget target) {
+    const std::optional<ScreenPoint> client = InWindow(release, target.window);
     Instruction& in = script_.Current();
     if (picker == PickerKind::Click && client) {
-        const ClientPoint stored = StoredPoint(*client, in.LocationBase);
+        const ClientPoint stored = StoredPoint(*client, in.LocationBase, target.window);
         if (!AcceptPoint(stored)) return top_.Saved();
         in.LocationX = Field(stored.x);
         in.Locationy = Field(stored.y);
-        fields_.ShowPickerImages(fields_.View().comm2Image, kImageClickPickerSet);
+        panel_.ShowClickPicker(true);
         script_.StoreInstruction();
     } else if (picker == PickerKind::Recognition) {
-        if (client && !AcceptPoint(StoredPoint(*client, in.pLocationBase))) {
+        if (client && !AcceptPoint(StoredPoint(*client, in.pLocationBase, target.window))) {
             PutBackRecognitionPoint();  // a refused pick stores nothing
             return top_.Saved();
         }
-        if (client) TakePicture(*client, release);
+        if (client) TakePicture(*client, release, target);
         // Stored either way: the press already reset the point.
         script_.StoreInstruction();
     }
@@ -88,16 +86,15 @@ int Picking::FinishPointPick(PickerKind picker, ScreenPoint release) {
 
 // The block around the point, taken by the runner's own capture, becomes the picture
 // when it has contrast enough; otherwise the point stays unset.
-void Picking::TakePicture(ScreenPoint client, ScreenPoint release) {
+void Picking::TakePicture(ScreenPoint client, ScreenPoint release, PickTarget target) {
     Instruction& in = script_.Current();
-    const WindowHandle first = host_.FirstWindow();
-    const ClientPoint stored = StoredPoint(client, in.pLocationBase);
+    const ClientPoint stored = StoredPoint(client, in.pLocationBase, target.window);
     services_.windows.MovePointer(kPointerAside);
     services_.clock.Sleep(kRepaintWaitMs);
     services_.pump.ProcessPendingEvents();
     const ClientPoint offset = BlockOffset(in.pLocationBase);
-    services_.pimage.Put(CaptureBlock(services_.capture, first, stored.x - offset.x, stored.y - offset.y,
-                                      kBlockSide, kBlockSide, in.pLocationBase, host_.FlashMode()));
+    services_.pimage.Put(CaptureBlock(services_.capture, target.window, stored.x - offset.x, stored.y - offset.y,
+                                      kBlockSide, kBlockSide, in.pLocationBase, target.flashMode));
     const std::string fingerprint = Fingerprint(services_.pimage.Block());
     in.pPicture = FixWidth(fingerprint, kPictureWidth);
     services_.windows.MovePointer(release);
@@ -106,12 +103,11 @@ void Picking::TakePicture(ScreenPoint client, ScreenPoint release) {
         in.pLocationX = Field(stored.x);
         in.pLocationy = Field(stored.y);
     }
-    fields_.ShowPickerImages(accepted ? kImageRecognitionPickerSet : kImageRecognitionPicker,
-                             fields_.View().comm4Image);
+    panel_.ShowRecognitionPicker(accepted);
 }
 
 void Picking::FinishJumpPick(PickerKind picker, const std::optional<std::string>& node) {
-    fields_.SetPanelTop(top_.Saved());
+    panel_.SetTop(top_.Saved());
     ScriptTree& tree = script_.Tree();
     ScriptNode* own = script_.CurrentNode();
     if (!own) return;
@@ -125,12 +121,11 @@ void Picking::FinishJumpPick(PickerKind picker, const std::optional<std::string>
     } else {
         // A drop beside the tree or on the Instruction itself removes this jump; the
         // icon shows a jump as long as the other one is set.
-        const std::string& otherText = success ? fields_.View().Text3 : fields_.View().Text2;
-        if (IsBlank(otherText))
+        if (!panel_.ShowsJump(!success))
             tree.SetIcon(own, own->children.empty() ? kIconInstruction : kIconWithChildren);
         key = Blank(kKeyWidth);
     }
-    fields_.ShowJumps();
+    panel_.ShowJumps();
     script_.StoreInstruction();
 }
 
@@ -142,14 +137,14 @@ void Picking::SelectOrientation(PadKind pad, int square) {
     if (pad == PadKind::Click) {
         in.LocationX = in.Locationy = 0;
         in.LocationBase = static_cast<std::int16_t>(square);
-        fields_.ShowPickerImages(fields_.View().comm2Image, kImageClickPicker);
+        panel_.ShowClickPicker(false);
     } else {
         in.pLocationX = in.pLocationy = 0;
         in.pPicture = Blank(kPictureWidth);
         in.pLocationBase = static_cast<std::int16_t>(square);
-        fields_.ShowPickerImages(kImageRecognitionPicker, fields_.View().comm4Image);
+        panel_.ShowRecognitionPicker(false);
     }
-    fields_.ShowSquares();
+    panel_.ShowSquares();
     script_.StoreInstruction();
 }
 

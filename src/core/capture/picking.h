@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "core/editor/editor_host.h"
-#include "core/editor/field_editor.h"
+#include "core/capture/picker_panel.h"
+#include "core/model/run_log.h"
 #include "core/model/script_state.h"
-#include "core/runner/picture_buffer.h"
-#include "core/runner/recognition.h"
+#include "core/target/picture_buffer.h"
+#include "core/target/recognition.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/message_boxes.h"
@@ -52,12 +52,20 @@ struct PickServices {
     EventPump& pump;
     PictureBuffer& pimage;
     MessageBoxes& messages;  // the beep of a refused pick
+    Journal& journal;        // the line of a refused pick
+};
+
+// The window a pick is taken in: the first held target window (0: none), and whether
+// only plug-in windows are targets (no screen copy for a black drawing).
+struct PickTarget {
+    WindowHandle window = 0;
+    bool flashMode = false;
 };
 
 class Picking {
 public:
-    Picking(ScriptState& script, FieldEditor& fields, EditorHost& host, const PickServices& services)
-        : script_(script), fields_(fields), host_(host), services_(services) {}
+    Picking(ScriptState& script, PickerPanel& panel, const PickServices& services)
+        : script_(script), panel_(panel), services_(services) {}
 
     // A point picker is pressed: the main window (top and height in screen pixels) is to
     // go to the top returned. A jump picker hides the editor panel itself.
@@ -65,7 +73,7 @@ public:
     void BeginJumpPick();
     // Released at a screen point; returns the main window's top to go back to. A point
     // on the orientation's reference point is refused: it would store (0, 0).
-    int FinishPointPick(PickerKind picker, ScreenPoint release);
+    int FinishPointPick(PickerKind picker, ScreenPoint release, PickTarget target);
     // Released over the tree's node `node` (none: beside the nodes).
     void FinishJumpPick(PickerKind picker, const std::optional<std::string>& node);
     // The picker lost the mouse before its release (a message box, another program): the
@@ -77,24 +85,23 @@ public:
     void SelectOrientation(PadKind pad, int square);
 
 private:
-    std::optional<ScreenPoint> InFirstWindow(ScreenPoint release) const;
+    std::optional<ScreenPoint> InWindow(ScreenPoint release, WindowHandle window) const;
     // The picked point as it would be stored under `base`.
-    ClientPoint StoredPoint(ScreenPoint client, int base) const;
+    ClientPoint StoredPoint(ScreenPoint client, int base, WindowHandle window) const;
     // Whether the point may be stored; a refusal is said with a beep and a log line.
     bool AcceptPoint(ClientPoint stored);
-    void TakePicture(ScreenPoint client, ScreenPoint release);
+    void TakePicture(ScreenPoint client, ScreenPoint release, PickTarget target);
     // The recognition point and picker image as they were before the press.
     void PutBackRecognitionPoint();
 
     ScriptState& script_;
-    FieldEditor& fields_;
-    EditorHost& host_;
+    PickerPanel& panel_;
     PickServices services_;
     SavedTop top_;
     // What a recognition press reset, to put back when the pick stores nothing.
     struct {
         std::int16_t x = 0, y = 0;
-        int image = 0;
+        bool pickerSet = false;
     } beforePress_;
 };
 

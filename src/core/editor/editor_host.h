@@ -21,10 +21,6 @@ public:
     virtual void Focus(FocusTarget target) = 0;
     // The first held target window; 0 when none is held.
     virtual WindowHandle FirstWindow() const = 0;
-    // Whether only plug-in windows are targets (no screen copy for a black drawing).
-    virtual bool FlashMode() const = 0;
-    // Adds text (whole lines, each ending in CR LF) to the run log.
-    virtual void AppendLog(const std::string& text) = 0;
 
 protected:
     ~EditorHost() = default;

@@ -8,7 +8,7 @@
 #include "core/editor/editor_host.h"
 #include "core/editor/editor_panel_view.h"
 #include "core/model/script_state.h"
-#include "core/runner/key_sender.h"
+#include "core/target/key_sender.h"
 #include "platform/code_page.h"
 #include "platform/message_boxes.h"
 

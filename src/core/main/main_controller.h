@@ -6,14 +6,15 @@
 #include <string>
 
 #include "core/capture/picking.h"
-#include "core/controller/view_model.h"
+#include "core/main/editor_picker_panel.h"
+#include "core/main/view_model.h"
 #include "core/editor/field_editor.h"
 #include "core/editor/tree_editor.h"
 #include "core/editor/tree_pointer.h"
 #include "core/model/gmx_format.h"
 #include "core/model/script_state.h"
 #include "core/model/working_state.h"
-#include "core/runner/run_log.h"
+#include "core/model/run_log.h"
 #include "core/runner/run_loop.h"
 #include "core/runner/window_slots.h"
 #include "platform/clock.h"
@@ -74,14 +75,14 @@ public:
     void RefreshRunButtons() override;
     bool GuardEmptyInstruction() { return editor_.GuardEmptyInstruction(); }
 
-    void ToolbarClicked(int button);
+    void RunToolbarCommand(int button);
     void Choose(Command command);
 
     // The settings panel. Each runs the box's change rule when the text differs from
     // what the box holds.
-    void SettingsTextChanged(SettingsBox box, const std::string& text);
+    void EditSettingsBox(SettingsBox box, const std::string& text);
     void KeywordKeyReleased();
-    void SpinnerChanged(int value);
+    void ScrollWindowCount(int value);
     // Option1 "Flash窗体" and Option2 "其它窗体": the window kind, when it changes.
     void ChooseFlashWindows();
     void ChooseOtherWindows();
@@ -104,6 +105,10 @@ public:
     TreePointer& Pointer() { return pointer_; }
     FieldEditor& Fields() { return fields_; }
     Picking& Picks() { return picking_; }
+    // A point picker released at a screen point, in the first held target window.
+    int FinishPointPick(PickerKind picker, ScreenPoint release) {
+        return picking_.FinishPointPick(picker, release, {slots_.hWnd(0), state_.settings.FlashMode});
+    }
     Splitter& Split() { return splitter_; }
 
     ScriptState& Script() { return script_; }
@@ -116,7 +121,7 @@ public:
 private:
     void RunStep() override;
     void DoTick();
-    void AppendLog(const std::string& text) override { vm_.journal += text; }
+    void AppendLog(const std::string& text) { journal_.Append(text); }
     void LoggingFaults(const std::function<void()>& work);
     void LogFault(const char* what);
     void SetRunLocks(bool locked);
@@ -128,7 +133,6 @@ private:
     std::string KeywordText() const override { return vm_.settings.Name_txt; }
     void Focus(FocusTarget target) override;
     WindowHandle FirstWindow() const override { return slots_.hWnd(0); }
-    bool FlashMode() const override { return state_.settings.FlashMode; }
 
     // Settings panel rules (settings_rules.cpp).
     void SetBox(SettingsBox box, const std::string& text);
@@ -141,7 +145,7 @@ private:
     void ApplyHeader(const std::vector<std::string>& fields);
 
     // File commands (file_commands.cpp, script_io.cpp).
-    std::optional<std::string> FileDialg(bool isSave);
+    std::optional<std::string> AskForScriptFile(bool isSave);
     std::optional<std::string> ChooseSavePath();
     bool Ask(const char* question, MessageIcon icon);
     void OpenPath(const std::string& path);
@@ -158,7 +162,9 @@ private:
     WindowSlots slots_;
     RunLoop runLoop_;
     MainViewModel vm_;
+    Journal journal_;
     FieldEditor fields_;
+    EditorPickerPanel pickerPanel_{fields_};
     TreeEditor editor_;
     TreePointer pointer_;
     Picking picking_;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 #include "core/util/text.h"
 
 namespace tavo {
@@ -41,7 +41,7 @@ std::string& BoxText(SettingsPanelView& panel, SettingsBox box) {
 
 // The user's edit of a box. A rule that would empty the tree asks first while there is
 // unsaved work; refused, the box keeps what it held and the view puts that back.
-void MainController::SettingsTextChanged(SettingsBox box, const std::string& text) {
+void MainController::EditSettingsBox(SettingsBox box, const std::string& text) {
     if (box != SettingsBox::Name_txt) {
         SetBox(box, text);
         return;
@@ -107,7 +107,7 @@ void MainController::CountRule() {
     script_.SetModified(true);
 }
 
-void MainController::SpinnerChanged(int value) {
+void MainController::ScrollWindowCount(int value) {
     if (value < -kMaxWindows || value > -kMinWindows) return;
     vm_.settings.VScroll1 = value;
     state_.settings.MaxWindows = -value;

@@ -1,6 +1,7 @@
 #pragma once
-// The run log's line formats. Lines end with CR LF.
+// The run log: its line formats (lines end with CR LF) and its text.
 #include <string>
+#include <utility>
 
 #include "platform/clock.h"
 
@@ -22,5 +23,17 @@ struct ProductInfo {
 
 // The whole log as the state reset leaves it: title, date and time, an empty line.
 std::string LogHeader(const ProductInfo& product, const LocalDateTime& t);
+
+// The run log's text: the run, the pickers and the state reset write it.
+class Journal {
+public:
+    // Whole lines, each ending in kLogEnd.
+    void Append(const std::string& lines) { text_ += lines; }
+    void Restart(std::string header) { text_ = std::move(header); }
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};
 
 }  // namespace tavo

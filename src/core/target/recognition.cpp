@@ -1,4 +1,4 @@
-#include "core/runner/recognition.h"
+#include "core/target/recognition.h"
 
 #include <algorithm>
 #include <cmath>

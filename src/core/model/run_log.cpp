@@ -1,4 +1,4 @@
-#include "core/runner/run_log.h"
+#include "core/model/run_log.h"
 
 #include <cstdio>
 

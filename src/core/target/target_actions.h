@@ -1,9 +1,9 @@
 #pragma once
 // Executing one Instruction against a target window: recognise, click, type.
-#include "core/runner/instruction_executor.h"
-#include "core/runner/key_sender.h"
-#include "core/runner/picture_buffer.h"
-#include "core/runner/recognition.h"
+#include "core/target/instruction_executor.h"
+#include "core/target/key_sender.h"
+#include "core/target/picture_buffer.h"
+#include "core/target/recognition.h"
 #include "platform/keyboard_input.h"
 #include "platform/window_capture.h"
 

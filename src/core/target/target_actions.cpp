@@ -1,4 +1,4 @@
-#include "core/runner/target_actions.h"
+#include "core/target/target_actions.h"
 
 #include "core/util/text.h"
 

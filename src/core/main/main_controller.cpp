@@ -1,4 +1,4 @@
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 
 #include <algorithm>
 #include <exception>
@@ -24,9 +24,9 @@ MainController::MainController(const ControllerServices& services, ProductInfo p
       fields_(script_, *this, services.messages, services.codePage, services.keys),
       editor_(script_, *this, services.messages, fields_),
       pointer_(script_, *this, services.messages, fields_, editor_),
-      picking_(script_, fields_, *this,
+      picking_(script_, pickerPanel_,
                {services.windows, services.capture, services.clock, services.pump, services.pimage,
-                services.messages}) {
+                services.messages, journal_}) {
     state_.ProgramFolder = WithTrailingBackslash(env_.programFolder);
 }
 
@@ -41,7 +41,7 @@ void MainController::ResetState() {
     state_.settings.MinWidth = static_cast<int>(RoundedValue(vm_.settings.Width_txt));
     state_.settings.MinHeight = static_cast<int>(RoundedValue(vm_.settings.Height_txt));
     editor_.SetInsertParent(kRootKey);
-    vm_.journal = LogHeader(product_, services_.clock.Now());
+    journal_.Restart(LogHeader(product_, services_.clock.Now()));
     // The Instruction of a discarded Script is no node's: nothing is current until a node
     // is selected again.
     script_.ReleaseCurrentNode();
@@ -168,7 +168,7 @@ void MainController::AddInstructionGuarded() {
     if (GuardEmptyInstruction()) editor_.AddInstruction();
 }
 
-void MainController::ToolbarClicked(int button) {
+void MainController::RunToolbarCommand(int button) {
     switch (button) {
         case kButtonOpen: OpenScript(); break;
         case kButtonSave: SaveScript(false); break;
@@ -208,6 +208,7 @@ MainViewModel MainController::View() const {
     view.LabKey = editor_.LabKey();
     view.dropHighlightKey = pointer_.DropHighlight();
     view.split = splitter_.Layout();
+    view.journal = journal_.Text();
     return view;
 }
 

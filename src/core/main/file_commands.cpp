@@ -1,5 +1,5 @@
 // The File menu, start-up and closing.
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 #include "core/util/text.h"
 
 namespace tavo {
@@ -23,7 +23,7 @@ bool MainController::Ask(const char* question, MessageIcon icon) {
     return services_.messages.Show(question, MessageButtons::YesNo, icon) == MessageAnswer::Yes;
 }
 
-std::optional<std::string> MainController::FileDialg(bool isSave) {
+std::optional<std::string> MainController::AskForScriptFile(bool isSave) {
     // A Script made by New offers its untitled name, whatever a state reset read since.
     const std::string name = state_.scriptHasNoFile ? kUntitledScriptName : state_.ScriptName;
     if (CharCount(name) >= kMaxDialogName) {
@@ -47,7 +47,7 @@ std::optional<std::string> MainController::FileDialg(bool isSave) {
 // existing file needs a Yes; the Script's own file is written without a question.
 std::optional<std::string> MainController::ChooseSavePath() {
     for (;;) {
-        const auto path = FileDialg(true);
+        const auto path = AskForScriptFile(true);
         if (!path) return std::nullopt;
         const bool own = !state_.scriptHasNoFile && SamePath(*path, state_.ScriptPath);
         if (own || !services_.files.FileExists(*path)) return path;
@@ -73,7 +73,7 @@ void MainController::OpenPath(const std::string& path) {
 
 void MainController::OpenScript() {
     if (!Ask(kOpenQuestion, MessageIcon::Question)) return;
-    if (const auto path = FileDialg(false)) OpenPath(*path);
+    if (const auto path = AskForScriptFile(false)) OpenPath(*path);
 }
 
 void MainController::MakeBackup(const std::string& path) {

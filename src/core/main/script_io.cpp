@@ -1,5 +1,5 @@
 // Loading a Script file into the tree and writing the tree back to its file.
-#include "core/controller/main_controller.h"
+#include "core/main/main_controller.h"
 #include "core/model/script_loader.h"
 
 namespace tavo {

@@ -1,4 +1,4 @@
-#include "core/runner/key_sender.h"
+#include "core/target/key_sender.h"
 
 #include <algorithm>
 #include <array>
