@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/target/recognition.h"
+#include "core/acting/recognition.h"
 
 namespace tavo::cli {
 namespace {

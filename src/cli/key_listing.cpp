@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "core/target/key_sender.h"
+#include "core/acting/key_sender.h"
 
 namespace tavo::cli {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/target/recognition.h"
+#include "core/acting/recognition.h"
 
 namespace e2e {
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "core/target/target_actions.h"
+#include "core/acting/target_actions.h"
 #include "documented_pictures.h"
 #include "driver/poll.h"
 #include "platform/win32/win32_keyboard_input.h"

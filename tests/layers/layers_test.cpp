@@ -77,7 +77,7 @@ protected:
 TEST_F(PlantedTree, NamesFileLineAndFoldersOfEveryWrongInclude) {
     Write("core/model/a.h", {"#pragma once", "#include \"core/util/text.h\"", "#include <vector>",
                              "#  include \"core/runner/run_loop.h\"", "#include \"b.h\""});
-    Write("core/model/b.cpp", {"// #include \"app/form1.h\"", "#include \"platform/win32/dc.h\""});
+    Write("core/model/b.cpp", {"// #include \"app/main/form1.h\"", "#include \"platform/win32/dc.h\""});
     Write("app/views/c.rc", {"#include \"core/version.h\"", "#include \"gen/skin.rc\""});
     const auto report = CheckTree(ParseLayerTable(kTable), root_);
     EXPECT_EQ(report.includesChecked, 6);

@@ -1,6 +1,6 @@
 #pragma once
-// The editor's three parts wired to a recording host and the fakes, apart from the main
-// controller.
+// The editor's three parts wired to the model's rooms, counting fakes of the run buttons
+// and the state reset, and fakes of the platform, apart from the main window's core.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,35 +10,22 @@
 #include "core/editor/field_editor.h"
 #include "core/editor/tree_editor.h"
 #include "core/editor/tree_pointer.h"
+#include "core/model/settings_panel.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"
+#include "fakes/fake_storage.h"
 #include "script_builder.h"
 
 namespace tavo::testing {
 
-class FakeEditorHost : public EditorHost {
+// The run buttons' refreshes and the state resets, counted.
+class CountingRoom : public RunButtons, public StateResetListener {
 public:
-    explicit FakeEditorHost(ScriptState& script) : script_(script) {}
-    std::string keyword = "abc";
-    WindowHandle first = 7;
+    int refreshes = 0;
     int resets = 0;
-    int initializes = 0;
-    std::vector<FocusTarget> focus;
-
-    void ResetState() override {
-        ++resets;
-        script_.Tree().Clear();
-        script_.ReleaseCurrentNode();
-    }
-    void RefreshRunButtons() override {}
-    void InitializeInstruction() override { ++initializes; }
-    void EnableInstructionButtons() override {}
-    std::string KeywordText() const override { return keyword; }
-    void Focus(FocusTarget target) override { focus.push_back(target); }
-    WindowHandle FirstWindow() const override { return first; }
-
-private:
-    ScriptState& script_;
+    void RefreshRunButtons() override { ++refreshes; }
+    void ApplyWindowCount() override { ++refreshes; }
+    void ResetRoomState() override { ++resets; }
 };
 
 class EditorTest : public ::testing::Test {
@@ -69,15 +56,30 @@ protected:
         return texts;
     }
 
+    // Captions of new Instructions start with the keyword "abc".
+    EditorTest() {
+        settings.AddResetListener(room);
+        settings.SetBox(SettingsBox::Name_txt, "abc");
+        room.resets = 0;
+        script.SetModified(false);
+    }
+
     ScriptState script;
-    FakeEditorHost host{script};
+    WorkingState state;
+    CommandState commands;
+    Journal journal;
+    FakeRegistry registry;
     FakeMessages messages;
+    FakeClock clock;
+    SettingsPanel settings{{state, script, commands, journal, registry, messages, clock}, {}, "C:\\Tavo"};
+    CountingRoom room;
+    FocusRequest focus;
     std::unique_ptr<CodePage936> codePage = MakeCodePage936();
     FakeKeyboard keyboard;
     KeySender keys{keyboard, *codePage};
-    FieldEditor fields{script, host, messages, *codePage, keys};
-    TreeEditor editor{script, host, messages, fields};
-    TreePointer pointer{script, host, messages, fields, editor};
+    FieldEditor fields{script, commands, focus, room, messages, *codePage, keys};
+    TreeEditor editor{{script, settings, commands, focus, room, messages}, fields};
+    TreePointer pointer{script, room, messages, fields, editor};
 };
 
 }  // namespace tavo::testing

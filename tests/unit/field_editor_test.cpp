@@ -73,7 +73,7 @@ TEST_F(FieldEditorTest, ShowingLoadsTheCurrentInstruction) {
     EXPECT_EQ(v.comm3Image, kImageKeyboardSet);
     EXPECT_EQ(v.pweiSquare, 3);
     EXPECT_FALSE(v.lDelayEnabled);
-    EXPECT_TRUE(host.focus.empty());
+    EXPECT_EQ(focus.Serial(), 0u);
 }
 
 TEST_F(FieldEditorTest, LoadingTextWithoutAKeyCommandZeroesTheKeyDelay) {
@@ -111,7 +111,8 @@ TEST_F(FieldEditorTest, AKeyCommandEnablesTheKeyDelayAndFocusesIt) {
     fields.ShowEditorPanel(true);
     fields.CharChanged("hi/*F5*/");
     EXPECT_TRUE(fields.View().lDelayEnabled);
-    EXPECT_EQ(host.focus, std::vector{FocusTarget::lDelay});
+    EXPECT_EQ(focus.Target(), FocusTarget::lDelay);
+    EXPECT_EQ(focus.Serial(), 1u);
     fields.DelayChanged("300");
     EXPECT_EQ(script.Current().pDelay, 300);
     fields.CharChanged("hi");
@@ -157,16 +158,15 @@ INSTANTIATE_TEST_SUITE_P(Table, PauseTest,
 TEST_F(FieldEditorTest, EnterSendsTheTextToTheFirstWindowAtOnceAndCloses) {
     fields.ShowEditorPanel(true);
     fields.CharChanged("ab");
-    fields.CharEnter();
+    fields.CharEnter(7);
     EXPECT_EQ(keyboard.events,
               (std::vector<std::string>{"CHAR 0x61 0x1", "CHAR 0x62 0x1", "KEYDOWN 0xD 0x1C0001",
                                         "sleep 100", "KEYUP 0xD 0xC01C0001", "KEYUP 0xD 0xC01C0001"}));
     EXPECT_FALSE(fields.Shown());
-    EXPECT_EQ(host.focus, std::vector{FocusTarget::InfoTree});
+    EXPECT_EQ(focus.Target(), FocusTarget::InfoTree);
 
-    host.first = 0;  // the window has gone: nothing is sent anywhere
     keyboard.events.clear();
-    fields.CharEnter();
+    fields.CharEnter(0);  // the window has gone: nothing is sent anywhere
     EXPECT_TRUE(keyboard.events.empty());
 }
 
@@ -175,11 +175,13 @@ TEST_F(FieldEditorTest, AComposedKeyIsAppendedAsACommandAndSent) {
     fields.ShowEditorPanel(true);
     fields.OpenKeyBoard(9870, 7800);
     EXPECT_EQ(fields.KeyBoard(), (KeyBoardView{true, 500, 1400}));
-    fields.KeyEvent("Ctrl+v");
+    EXPECT_EQ(focus.Target(), FocusTarget::KeyBoard);
+    fields.KeyEvent("Ctrl+v", 7);
     EXPECT_EQ(fields.View().lChar, "x/*Ctrl+v*/");
     EXPECT_EQ(KeyOf(script.Current().pChar), "x/*Ctrl+v*/");
     EXPECT_EQ(fields.KeyBoard().top, kKeyBoardTopAfterKey);
-    EXPECT_EQ(host.focus, (std::vector{FocusTarget::KeyBoard, FocusTarget::lDelay}));
+    EXPECT_EQ(focus.Target(), FocusTarget::lDelay);
+    EXPECT_EQ(focus.Serial(), 2u);
     ASSERT_FALSE(keyboard.events.empty());
     EXPECT_EQ(keyboard.events.front(), "CHAR 0x78 0x1");
     fields.KeyBoardFocusLost();

@@ -341,21 +341,27 @@ INSTANTIATE_TEST_SUITE_P(
     Table, FrameHeaderTest,
     ::testing::Values(
         // Band across the top: a divider under it; floating: outlined all round.
-        HeaderCase{"Style1BandAcrossTheTop", 1, 0, true, false, 0, kWhole, 10, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3},
-        HeaderCase{"Style1FloatingBandOutlined", 1, 1, true, false, 0, kWhole, 10, {3, 3, 196, 25}, 0, true, kNone, kNone, {9, 3, 190, 25}, 6},
-        HeaderCase{"Style3BandWithARoundedBox", 3, 0, false, true, 0, kWhole, 0, {0, 0, 199, 22}, 10, true, kNone, kNone, {6, 0, 193, 22}, 3},
+        HeaderCase{"Style1BandAcrossTheTop",
+                   1, 0, true, false, 0, kWhole, 10, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3},
+        HeaderCase{"Style1FloatingBandOutlined",
+                   1, 1, true, false, 0, kWhole, 10, {3, 3, 196, 25}, 0, true, kNone, kNone, {9, 3, 190, 25}, 6},
+        HeaderCase{"Style3BandWithARoundedBox",
+                   3, 0, false, true, 0, kWhole, 0, {0, 0, 199, 22}, 10, true, kNone, kNone, {6, 0, 193, 22}, 3},
         // Style 2's label box sits on the top edge, or floats; its shadow follows it.
-        HeaderCase{"Style2BoxOnTheTopEdgeWithItsShadow", 2, 0, true, true, 3, {0, 11, 199, 99}, 10, {21, 0, 178, 22}, 10, true, kNone,
+        HeaderCase{"Style2BoxOnTheTopEdgeWithItsShadow",
+                   2, 0, true, true, 3, {0, 11, 199, 99}, 10, {21, 0, 178, 22}, 10, true, kNone,
                    {24, 3, 181, 25}, {27, 0, 172, 22}, 3},
-        HeaderCase{"Style2FloatingBox", 2, 1, true, true, 0, kWhole, 10, {21, 3, 178, 25}, 10, true, kNone, kNone,
-                   {27, 3, 172, 25}, 6},
+        HeaderCase{"Style2FloatingBox",
+                   2, 1, true, true, 0, kWhole, 10, {21, 3, 178, 25}, 10, true, kNone, kNone, {27, 3, 172, 25}, 6},
         // Style 4's strip goes over the box, which keeps TextBoxHeight.
-        HeaderCase{"Style4StripOverTheBox", 4, 0, true, false, 0, kWhole, 10, {0, 4, 199, 26}, 0, false, {0, 0, 199, 4}, kNone,
+        HeaderCase{"Style4StripOverTheBox",
+                   4, 0, true, false, 0, kWhole, 10, {0, 4, 199, 26}, 0, false, {0, 0, 199, 4}, kNone,
                    {6, 4, 193, 26}, 7},
         // Style 8: the large corner and a rounded box, both only when rounded.
-        HeaderCase{"Style8RoundedLargeCorner", 8, 1, true, false, 0, kWhole, 20, {3, 3, 196, 25}, 10, true, kNone, kNone, {9, 3, 190, 25}, 6},
-        HeaderCase{"Style8SquareWhenNotRounded", 8, 0, false, false, 0, kWhole, 0, {0, 0, 199, 22}, 0, false, kNone,
-                   kNone, {6, 0, 193, 22}, 3}),
+        HeaderCase{"Style8RoundedLargeCorner",
+                   8, 1, true, false, 0, kWhole, 20, {3, 3, 196, 25}, 10, true, kNone, kNone, {9, 3, 190, 25}, 6},
+        HeaderCase{"Style8SquareWhenNotRounded",
+                   8, 0, false, false, 0, kWhole, 0, {0, 0, 199, 22}, 0, false, kNone, kNone, {6, 0, 193, 22}, 3}),
     case_names::ByName{});
 
 struct FolderCase {

@@ -7,6 +7,7 @@
 
 #include "case_names.h"
 #include "core/runner/hot_key.h"
+#include "core/runner/window_slots.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_windows.h"
@@ -106,10 +107,10 @@ TEST_P(PendingActionTest, RunsTheLastPostedActionOnce) {
     }
     PendingAction pending;
     for (std::int16_t code : c.posted) pending.Post(code);
-    EXPECT_EQ(pending.Run(slots, keyboard), c.effect);
+    EXPECT_EQ(pending.Run(slots.HeldWindows(), keyboard), c.effect);
     EXPECT_EQ(keyboard.events, c.events);
     EXPECT_EQ(pending.Code(), 0);
-    EXPECT_EQ(pending.Run(slots, keyboard), WindowEffect::None);
+    EXPECT_EQ(pending.Run(slots.HeldWindows(), keyboard), WindowEffect::None);
     EXPECT_EQ(keyboard.events, c.events);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/target/key_sender.h"
+#include "core/acting/key_sender.h"
 #include "fakes/fake_keyboard.h"
 
 namespace tavo {

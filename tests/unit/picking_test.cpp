@@ -2,8 +2,8 @@
 
 #include "core/capture/picking.h"
 #include "core/main/editor_picker_panel.h"
-#include "core/target/recognition.h"
-#include "core/target/target_actions.h"
+#include "core/acting/recognition.h"
+#include "core/acting/target_actions.h"
 #include "editor_fixture.h"
 #include "fakes/fake_capture.h"
 #include "fakes/fake_windows.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/target/recognition.h"
-#include "core/target/target_actions.h"
+#include "core/acting/recognition.h"
+#include "core/acting/target_actions.h"
 #include "core/util/text.h"
 #include "fakes/fake_capture.h"
 #include "fakes/fake_keyboard.h"

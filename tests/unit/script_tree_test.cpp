@@ -32,12 +32,12 @@ protected:
 
 TEST_F(ScriptTreeTest, PreOrderAndNavigation) {
     EXPECT_EQ(Keys(tree().PreOrder()), (std::vector<std::string>{"L1", "L2", "L3", "L4", "L5"}));
-    EXPECT_EQ(ScriptTree::FirstChild(N("L1")), N("L2"));
+    EXPECT_EQ(FirstChild(N("L1")), N("L2"));
     EXPECT_EQ(tree().NextSibling(N("L2")), N("L3"));
     EXPECT_EQ(tree().NextSibling(N("L3")), nullptr);
     EXPECT_EQ(tree().PreviousSibling(N("L5")), N("L1"));
     EXPECT_EQ(tree().PreviousSibling(N("L1")), nullptr);
-    EXPECT_EQ(ScriptTree::ChildCount(N("L1")), 2);
+    EXPECT_EQ(ChildCount(N("L1")), 2);
     EXPECT_EQ(N("L4")->parent, N("L3"));
 }
 

@@ -21,7 +21,7 @@ TEST_F(TreeEditorTest, AddingMakesAnEmptyCurrentInstructionUnderTheInsertionPare
     EXPECT_EQ(script.Current().NodeText, FixWidth("abc1", kNodeTextWidth));
     EXPECT_EQ(script.Tree().Find("L1")->tag, BuildTag(script.Current()));
     EXPECT_FALSE(script.Modified());
-    EXPECT_EQ(host.focus, std::vector{FocusTarget::InfoTree});
+    EXPECT_EQ(focus.Target(), FocusTarget::InfoTree);
 
     editor.SetInsertParent("L1");
     fields.ShowEditorPanel(true);
@@ -63,9 +63,10 @@ TEST_F(TreeEditorTest, DeletingChoosesTheNodeAtTheSameCreationNumberOrTheLast) {
     editor.DeleteInstruction();
     EXPECT_EQ(CurrentKey(), "L1");  // L3 was the highest number
     editor.DeleteInstruction();
-    EXPECT_EQ(host.resets, 1);
+    EXPECT_EQ(room.resets, 1);
+    EXPECT_TRUE(script.Modified());  // the emptied Script still differs from its file
     editor.DeleteInstruction();  // nothing current: nothing happens
-    EXPECT_EQ(host.resets, 1);
+    EXPECT_EQ(room.resets, 1);
 }
 
 TEST_F(TreeEditorTest, AnInstructionWithChildrenIsNeitherDeletedNorMovedByButtons) {
@@ -128,7 +129,7 @@ TEST_F(TreeEditorTest, TheGuardOffersToDeleteAnEmptyInstructionAndAsksOnlyOnce) 
     messages.whileShown = [&] { EXPECT_FALSE(editor.GuardEmptyInstruction()); };
     EXPECT_FALSE(editor.GuardEmptyInstruction());
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"不能预留空指令，是否自动删除L3指令?"});
-    EXPECT_EQ(host.focus, std::vector{FocusTarget::InfoTree});  // No keeps it
+    EXPECT_EQ(focus.Target(), FocusTarget::InfoTree);  // No keeps it
     EXPECT_EQ(Shape(), "L1:1 L2:1 L3:1");
 
     editor.SetButtonHeld(true);  // a click on DelOrder or Clear goes through once

@@ -164,7 +164,7 @@ TEST_F(TreePointerTest, EveryDropClosesTheEditorPanelBeforeItActs) {
     openPanel();
     pointer.DropOnClear();
     EXPECT_FALSE(fields.Shown());
-    EXPECT_EQ(host.initializes, 1);
+    EXPECT_EQ(MessageTexts().back(), "要清除已有信息吗?");
 }
 
 TEST_F(TreePointerTest, ADropOnDelOrderDeletesTheDraggedInstruction) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/target/target_actions.h"
+#include "core/acting/target_actions.h"
 #include "core/util/text.h"
 
 namespace tavo {

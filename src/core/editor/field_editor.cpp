@@ -20,8 +20,8 @@ bool HasKeyCommand(std::string_view text) {
 
 void FieldEditor::ShowEditorPanel(bool show) {
     if (!show) {
-        view_.shown = false;
-        host_.RefreshRunButtons();
+        commands_.pictShown = false;
+        runButtons_.RefreshRunButtons();
         return;
     }
     const Instruction& in = script_.Current();
@@ -33,8 +33,8 @@ void FieldEditor::ShowEditorPanel(bool show) {
     SetChar(script_.Current().pChar);
     SetNumber(Box::Pause, std::to_string(script_.Current().pPause));
     SetNumber(Box::Delay, std::to_string(script_.Current().pDelay));
-    view_.shown = true;
-    host_.RefreshRunButtons();
+    commands_.pictShown = true;
+    runButtons_.RefreshRunButtons();
 }
 
 void FieldEditor::ShowJumps() {
@@ -89,7 +89,7 @@ void FieldEditor::CharRule() {
         view_.comm3Image = kImageKeyboardSet;
         if (HasKeyCommand(s)) {
             view_.lDelayEnabled = true;
-            if (view_.shown) host_.Focus(FocusTarget::lDelay);
+            if (Shown()) focus_.Request(FocusTarget::lDelay);
         } else {
             SetNumber(Box::Delay, "0");
             view_.lDelayEnabled = false;
@@ -127,37 +127,46 @@ void FieldEditor::NumberRule(Box box) {
     script_.StoreInstruction();
 }
 
-void FieldEditor::SendCharNow() {
+void FieldEditor::SendCharNow(WindowHandle first) {
     // Nothing to type into when the first window has gone.
-    const WindowHandle first = host_.FirstWindow();
     if (first == 0) return;
     const auto delay = FieldInt16(FieldNumberValue(view_.lDelay)).value_or(0);
     keys_.SendText(first, view_.lChar, delay);
 }
 
-void FieldEditor::CharEnter() {
+void FieldEditor::CharEnter(WindowHandle firstWindow) {
     if (!Shown()) return;
-    SendCharNow();
+    SendCharNow(firstWindow);
     CloseEditorPanel();
 }
 
 void FieldEditor::CloseEditorPanel() {
     ShowEditorPanel(false);
-    host_.Focus(FocusTarget::InfoTree);
+    focus_.Request(FocusTarget::InfoTree);
 }
 
 void FieldEditor::OpenKeyBoard(int clientWidth, int clientHeight) {
     SetChar(script_.Current().pChar);
     const TwipsPoint at = PlaceKeyBoard({view_.left, view_.top}, clientWidth, clientHeight);
     keyboard_ = {true, at.x, at.y};
-    host_.Focus(FocusTarget::KeyBoard);
+    focus_.Request(FocusTarget::KeyBoard);
 }
 
-void FieldEditor::KeyEvent(const std::string& key) {
+void FieldEditor::KeyEvent(const std::string& key, WindowHandle firstWindow) {
     if (!Shown()) return;
     keyboard_.top = kKeyBoardTopAfterKey;
     SetChar(view_.lChar + std::string(kCommandOpen) + key + std::string(kCommandClose));
-    SendCharNow();
+    SendCharNow(firstWindow);
+}
+
+void FieldEditor::InitializeInstruction() {
+    if (messages_.Show("要清除已有信息吗?", MessageButtons::YesNo, MessageIcon::Question) !=
+        MessageAnswer::Yes)
+        return;
+    script_.ClearInstruction();
+    // An open panel would go on showing, and storing, what was just cleared.
+    if (Shown()) ShowEditorPanel(true);
+    runButtons_.RefreshRunButtons();
 }
 
 }  // namespace tavo

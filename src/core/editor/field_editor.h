@@ -5,10 +5,12 @@
 #include <string>
 
 #include "core/editor/editor_geometry.h"
-#include "core/editor/editor_host.h"
+#include "core/editor/focus_request.h"
 #include "core/editor/editor_panel_view.h"
+#include "core/model/command_state.h"
+#include "core/model/room_ports.h"
 #include "core/model/script_state.h"
-#include "core/target/key_sender.h"
+#include "core/acting/key_sender.h"
 #include "platform/code_page.h"
 #include "platform/message_boxes.h"
 
@@ -20,13 +22,15 @@ inline constexpr int kKeyBoardTopAfterKey = 7500;
 
 class FieldEditor {
 public:
-    FieldEditor(ScriptState& script, EditorHost& host, MessageBoxes& messages,
-                CodePage936& codePage, KeySender& keys)
-        : script_(script), host_(host), messages_(messages), codePage_(codePage), keys_(keys) {}
+    FieldEditor(ScriptState& script, CommandState& commands, FocusRequest& focus,
+                RunButtons& runButtons, MessageBoxes& messages, CodePage936& codePage,
+                KeySender& keys)
+        : script_(script), commands_(commands), focus_(focus), runButtons_(runButtons),
+          messages_(messages), codePage_(codePage), keys_(keys) {}
 
     // With true, loads the current Instruction into the boxes and shows the panel.
     void ShowEditorPanel(bool show);
-    bool Shown() const { return view_.shown; }
+    bool Shown() const { return commands_.pictShown; }
     void MoveTo(TwipsPoint topLeft);
 
     // A box's text changed; each runs the box's rule when the text differs from the box's.
@@ -40,15 +44,18 @@ public:
     void DelayChanged(const std::string& text) {
         if (Shown()) SetNumber(Box::Delay, text);
     }
-    // Enter in lChar: sends the text to the first target window at once, then closes.
-    void CharEnter();
+    // Enter in lChar: sends the text to the first target window (0: none) at once, then
+    // closes.
+    void CharEnter(WindowHandle firstWindow);
     // Comm5 "确定": closes the panel and gives the tree the focus.
     void CloseEditorPanel();
     // Comm3: opens the keyboard near the panel within the client area (twips).
     void OpenKeyBoard(int clientWidth, int clientHeight);
     // The keyboard composed `key`: appended to lChar as a key command and sent at once.
-    void KeyEvent(const std::string& key);
+    void KeyEvent(const std::string& key, WindowHandle firstWindow);
     void KeyBoardFocusLost() { keyboard_.shown = false; }
+    // "要清除已有信息吗?": on Yes the current Instruction is cleared (初始, the Edit menu).
+    void InitializeInstruction();
 
     // What the pickers change on the panel.
     void ShowPickerImages(int comm2Image, int comm4Image) {
@@ -59,7 +66,11 @@ public:
     void ShowSquares();
     void SetPanelTop(int top) { view_.top = top; }
 
-    const EditorPanelView& View() const { return view_; }
+    EditorPanelView View() const {
+        EditorPanelView view = view_;
+        view.shown = Shown();
+        return view;
+    }
     const KeyBoardView& KeyBoard() const { return keyboard_; }
 
 private:
@@ -72,10 +83,12 @@ private:
     std::string& BoxText(Box box) { return box == Box::Pause ? view_.lPause : view_.lDelay; }
     std::int16_t& Field(Box box);
     std::string JumpCaption(const std::string& key) const;
-    void SendCharNow();
+    void SendCharNow(WindowHandle firstWindow);
 
     ScriptState& script_;
-    EditorHost& host_;
+    CommandState& commands_;
+    FocusRequest& focus_;
+    RunButtons& runButtons_;
     MessageBoxes& messages_;
     CodePage936& codePage_;
     KeySender& keys_;

@@ -23,7 +23,7 @@ std::optional<MovePlan> PlanMove(ScriptTree& tree, const ScriptNode& node, MoveD
     ScriptNode* parent = node.parent;
     // A parent left by its only child shows as a plain Instruction again.
     auto leaving = [&] {
-        if (ScriptTree::ChildCount(parent) == 1) tree.SetIcon(parent, kIconInstruction);
+        if (ChildCount(parent) == 1) tree.SetIcon(parent, kIconInstruction);
     };
     switch (direction) {
         case MoveDirection::Up:
@@ -59,7 +59,7 @@ void TreeEditor::AddInstruction() {
     Instruction& in = script_.Current();
     ResetContent(in);
     const std::string key = NodeKeyFor(script_.NextKeyNumber());
-    const std::string caption = host_.KeywordText() + key.substr(1);
+    const std::string caption = settings_.Boxes().Name_txt + key.substr(1);
     in.NodeKey = FixWidth(key, kKeyWidth);
     in.NodeText = FixWidth(caption, kNodeTextWidth);
     ScriptNode* parent = KeyOf(insertParentKey_) == kRootKey ? nullptr : tree.Find(KeyOf(insertParentKey_));
@@ -68,11 +68,11 @@ void TreeEditor::AddInstruction() {
     if (fields_.Shown()) fields_.ShowEditorPanel(false);
     SetInsertParent(kRootKey);
     script_.SelectInstruction(node);
-    host_.EnableInstructionButtons();
-    host_.Focus(FocusTarget::InfoTree);
+    commands_.EnableInstructionButtons(true);
+    focus_.Request(FocusTarget::InfoTree);
     if (parent) tree.SetIcon(parent, kIconWithChildren);
     tree.SetTag(node, BuildTag(in));
-    host_.RefreshRunButtons();
+    runButtons_.RefreshRunButtons();
 }
 
 void TreeEditor::DeleteInstruction() {
@@ -95,14 +95,14 @@ void TreeEditor::DeleteInstruction(const std::string& nodeKey) {
     tree.Remove(key);
     if (parent && parent->children.empty()) tree.SetIcon(parent, kIconInstruction);
     if (tree.Empty()) {
-        host_.ResetState();
+        settings_.ResetState();
     } else {
         if (index > tree.Count()) index = tree.Count();
         script_.SelectInstruction(tree.NodeAt(index));
     }
     script_.SetModified(true);
     if (fields_.Shown()) fields_.ShowEditorPanel(false);
-    host_.RefreshRunButtons();
+    runButtons_.RefreshRunButtons();
 }
 
 void TreeEditor::MoveInstruction(MoveDirection direction) {
@@ -144,7 +144,7 @@ bool TreeEditor::GuardEmptyInstruction() {
     if (answer == MessageAnswer::Yes) {
         DeleteInstruction();
     } else {
-        host_.Focus(FocusTarget::InfoTree);
+        focus_.Request(FocusTarget::InfoTree);
     }
     return false;
 }

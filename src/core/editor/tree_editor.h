@@ -3,9 +3,12 @@
 // the next new one goes, and the guard against leaving an empty Instruction behind.
 #include <string>
 
-#include "core/editor/editor_host.h"
 #include "core/editor/field_editor.h"
+#include "core/editor/focus_request.h"
+#include "core/model/command_state.h"
+#include "core/model/room_ports.h"
 #include "core/model/script_state.h"
+#include "core/model/settings_panel.h"
 #include "platform/message_boxes.h"
 
 namespace tavo {
@@ -14,20 +17,37 @@ inline constexpr const char* kRootKey = "Root";
 
 enum class MoveDirection { Up = 0, Down = 1, UpLevel = 2, ChildOfPrevious = 3 };
 
-class TreeEditor {
+struct TreeEditorServices {
+    ScriptState& script;
+    SettingsPanel& settings;  // the keyword that captions a new Instruction; the state reset
+    CommandState& commands;
+    FocusRequest& focus;
+    RunButtons& runButtons;
+    MessageBoxes& messages;
+};
+
+class TreeEditor final : public EmptyInstructionGuard, public StateResetListener {
 public:
-    TreeEditor(ScriptState& script, EditorHost& host, MessageBoxes& messages, FieldEditor& fields)
-        : script_(script), host_(host), messages_(messages), fields_(fields) {}
+    TreeEditor(const TreeEditorServices& services, FieldEditor& fields)
+        : script_(services.script), settings_(services.settings), commands_(services.commands),
+          focus_(services.focus), runButtons_(services.runButtons), messages_(services.messages),
+          fields_(fields) {}
 
     // Adds an empty Instruction under the insertion parent and makes it current; the
     // editor panel, which showed the one current before, closes.
     void AddInstruction();
+    // The command 新增指令: the guard first, then AddInstruction.
+    void AddInstructionAfterGuard() {
+        if (GuardEmptyInstruction()) AddInstruction();
+    }
     // Deletes the current Instruction, or the one with `key` (a drop on 删除).
     void DeleteInstruction();
     void DeleteInstruction(const std::string& key);
     void MoveInstruction(MoveDirection direction);
     // True when the caller may go on; an empty current Instruction is offered for deletion.
-    bool GuardEmptyInstruction();
+    bool GuardEmptyInstruction() override;
+    // The insertion parent back to the top level: part of the state reset.
+    void ResetRoomState() override { SetInsertParent(kRootKey); }
 
     // The next new Instruction goes under the node with this key ("Root": the top level).
     void SetInsertParent(const std::string& key);
@@ -40,7 +60,10 @@ public:
 
 private:
     ScriptState& script_;
-    EditorHost& host_;
+    SettingsPanel& settings_;
+    CommandState& commands_;
+    FocusRequest& focus_;
+    RunButtons& runButtons_;
     MessageBoxes& messages_;
     FieldEditor& fields_;
     std::string insertParentKey_ = kRootKey;

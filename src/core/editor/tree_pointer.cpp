@@ -94,7 +94,7 @@ void TreePointer::DropOnTree(const std::optional<std::string>& node) {
         script_.Current().NodeParent = FixWidth(t ? t->key : std::string(), kKeyWidth);
         if (s->parent) tree.SetIcon(s->parent, kIconWithChildren);
         script_.StoreInstruction();
-        host_.RefreshRunButtons();  // the dragged Instruction is the current one now
+        runButtons_.RefreshRunButtons();  // the dragged Instruction is the current one now
     }
     dropHighlight_.clear();
     dragKey_.clear();
@@ -109,7 +109,7 @@ void TreePointer::DropOnDelOrder() {
 
 void TreePointer::DropOnClear() {
     HidePanel();
-    host_.InitializeInstruction();
+    fields_.InitializeInstruction();
 }
 
 void TreePointer::FocusLost(FocusDestination destination) {

@@ -22,9 +22,10 @@ inline constexpr const char* kCannotDrop = "指令不能移动到此位置。";
 
 class TreePointer {
 public:
-    TreePointer(ScriptState& script, EditorHost& host, MessageBoxes& messages,
+    TreePointer(ScriptState& script, RunButtons& runButtons, MessageBoxes& messages,
                 FieldEditor& fields, TreeEditor& editor)
-        : script_(script), host_(host), messages_(messages), fields_(fields), editor_(editor) {}
+        : script_(script), runButtons_(runButtons), messages_(messages), fields_(fields),
+          editor_(editor) {}
 
     // `node`: the key of the node under the pointer, if any. Points are twips relative
     // to the tree.
@@ -61,7 +62,7 @@ private:
     void HidePanel();
 
     ScriptState& script_;
-    EditorHost& host_;
+    RunButtons& runButtons_;
     MessageBoxes& messages_;
     FieldEditor& fields_;
     TreeEditor& editor_;

@@ -1,65 +1,33 @@
 #pragma once
-// What the main window shows, decided by the controller; the window only renders it.
-#include <array>
+// What the main window shows, computed from the rooms' state by MainCore::View; the
+// window only renders it.
 #include <cstdint>
 #include <string>
 
 #include "core/controls/splitter.h"
-#include "core/editor/editor_host.h"
 #include "core/editor/editor_panel_view.h"
+#include "core/editor/focus_request.h"
+#include "core/model/command_state.h"
+#include "core/model/script_tree.h"
+#include "core/model/settings_panel.h"
 
 namespace tavo {
-
-enum ToolbarButton : int {
-    kButtonOpen = 1,
-    kButtonNewInstruction = 3,
-    kButtonSave = 5,
-    kButtonRun = 7,
-    kButtonStop = 9,
-};
-inline constexpr int kToolbarButtonCount = 9;
-
-inline constexpr const char* kWindowCountCaption = "识别窗口数: ";
-
-// The settings panel's boxes as the change rules leave them.
-struct SettingsPanelView {
-    std::string Name_txt;
-    std::string Width_txt = "400";
-    std::string Height_txt = "300";
-    std::string Text1 = "1";
-    int VScroll1 = -1;  // -10..-1: minus the number of windows to control
-    bool Option1Enabled = false;  // "Flash窗体": disabled while Flash windows are selected
-    bool Option2Enabled = true;   // "其它窗体"
-
-    bool operator==(const SettingsPanelView&) const = default;
-};
 
 inline constexpr const char* kFramCaption = "  参数设置     ";
 inline constexpr const char* kLabel5Caption = "提示:  Ctrl + F2 隐藏/显示窗口";
 
-struct MainViewModel {
-    // Index 1..9 as the toolbar numbers its buttons; the even ones are separators.
-    std::array<bool, kToolbarButtonCount + 1> toolbarEnabled{};
-    bool menuFile = true;
-    bool menuEdit = false;
-    bool menuCtrl = false;
-    bool menuSetup = true;
-    bool pictEnabled = false;
-    bool journalEnabled = false;
-    bool clearEnabled = false;
-    bool delOrderEnabled = false;
-    bool framShown = false;
+// The commands, buttons and panels as the rooms' rules leave them, and what they show.
+struct MainViewModel : CommandState {
+    bool saveEnabled = false;  // the Script has unsaved changes
     // Where the border between the tree and the log lies.
     SplitLayout split;
     // The Instruction editor panel and the on-screen keyboard.
     EditorPanelView pict;
     KeyBoardView keyBoard;
-    // Drag and drop of nodes and in-place caption editing; off during a run.
-    bool treeEditable = true;
-    std::string label1 = std::string(kWindowCountCaption) + "0";
+    std::string label1;
     SettingsPanelView settings;
     // The label after "父指令:" that names where the next new Instruction goes.
-    std::string LabKey = "Root";
+    std::string LabKey;
     // The node drawn as a drop target while a node is dragged; empty for none.
     std::string dropHighlightKey;
     // The control that gets the focus; the serial changes with every request, so the
@@ -67,6 +35,9 @@ struct MainViewModel {
     FocusTarget focusTarget = FocusTarget::None;
     std::uint64_t focusSerial = 0;
     std::string journal;
+    // The Script's tree, to be shown as it is; rebuilt in the window only when
+    // treeRevision changes.
+    const ScriptTree* tree = nullptr;
     // Key of the selected node (empty: none); the serial changes on every selection so
     // the view scrolls the node into view even when it was selected before.
     std::string selectedKey;

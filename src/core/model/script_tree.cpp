@@ -72,7 +72,7 @@ bool ScriptTree::Remove(const std::string& key) {
     return true;
 }
 
-bool ScriptTree::IsInSubtree(const ScriptNode* node, const ScriptNode* root) {
+bool IsInSubtree(const ScriptNode* node, const ScriptNode* root) {
     for (const ScriptNode* p = node; p; p = p->parent)
         if (p == root) return true;
     return false;
@@ -101,7 +101,7 @@ ScriptNode* ScriptTree::NodeAt(int index) const {
     return list_[static_cast<std::size_t>(index) - 1].get();
 }
 
-ScriptNode* ScriptTree::FirstChild(const ScriptNode* node) {
+ScriptNode* FirstChild(const ScriptNode* node) {
     return node->children.empty() ? nullptr : node->children.front();
 }
 

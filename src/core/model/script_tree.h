@@ -24,6 +24,12 @@ struct ScriptNode {
 // Where a new node goes relative to an existing one (or the top level when the anchor is null).
 enum class Placement { LastChild, Before, After };
 
+// A node's first child (nullptr for none), its number of children, and whether it lies
+// in the subtree of `root` (`root` itself included).
+ScriptNode* FirstChild(const ScriptNode* node);
+inline int ChildCount(const ScriptNode* node) { return static_cast<int>(node->children.size()); }
+bool IsInSubtree(const ScriptNode* node, const ScriptNode* root);
+
 class ScriptTree {
 public:
     ScriptTree() = default;
@@ -59,13 +65,8 @@ public:
     ScriptNode* NodeAt(int index) const;
 
     const std::vector<ScriptNode*>& TopLevel() const { return roots_; }
-    static ScriptNode* FirstChild(const ScriptNode* node);
     ScriptNode* NextSibling(const ScriptNode* node) const;
     ScriptNode* PreviousSibling(const ScriptNode* node) const;
-    static int ChildCount(const ScriptNode* node) {
-        return static_cast<int>(node->children.size());
-    }
-    static bool IsInSubtree(const ScriptNode* node, const ScriptNode* root);
 
     // Display pre-order (the order in which the tree shows and saves its nodes).
     std::vector<ScriptNode*> PreOrder() const;

@@ -17,13 +17,14 @@ std::optional<std::int16_t> ActionFor(std::uint32_t message, std::uint64_t wPara
     return std::nullopt;
 }
 
-WindowEffect PendingAction::Run(const WindowSlots& slots, KeyboardInput& keyboard) {
+WindowEffect PendingAction::Run(const std::vector<WindowHandle>& heldWindows,
+                               KeyboardInput& keyboard) {
     // Cleared first: a failed post must not leave the action to run again.
     const std::int16_t code = std::exchange(code_, 0);
     if (code == kToggleMainWindow) return WindowEffect::ToggleVisibility;
     if (code == kMainWindowActivated || code == kMainWindowDeactivated) {
-        for (int i = 0; i < slots.WindowCount(); ++i)
-            keyboard.Post(slots.hWnd(i), kWmLButtonDown, 0, kActivationClickLParam);
+        for (const WindowHandle window : heldWindows)
+            keyboard.Post(window, kWmLButtonDown, 0, kActivationClickLParam);
     }
     return WindowEffect::None;
 }

@@ -5,9 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
-#include "core/runner/window_slots.h"
 #include "platform/keyboard_input.h"
+#include "platform/window_queries.h"
 
 namespace tavo {
 
@@ -49,7 +50,7 @@ public:
     std::int16_t Code() const { return code_; }
     // Runs the action and clears it: an activation change presses the left button at
     // (1, 1) in every held window; showing or hiding is the window's own business.
-    WindowEffect Run(const WindowSlots& slots, KeyboardInput& keyboard);
+    WindowEffect Run(const std::vector<WindowHandle>& heldWindows, KeyboardInput& keyboard);
 
 private:
     std::int16_t code_ = 0;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/model/script_state.h"
-#include "core/target/instruction_executor.h"
+#include "core/acting/instruction_executor.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/model/discovery_settings.h"
 #include "platform/event_pump.h"
@@ -33,6 +34,9 @@ public:
 
     WindowHandle hWnd(int slot) const { return slots_.at(static_cast<std::size_t>(slot)); }
     std::int16_t WindowCount() const { return windowCount_; }
+    std::vector<WindowHandle> HeldWindows() const {
+        return {slots_.begin(), slots_.begin() + windowCount_};
+    }
     std::int16_t ServedSlot() const { return servedSlot_; }
     WindowHandle ServedWindow() const { return hWnd(servedSlot_); }
     std::int16_t ProbeCounter() const { return probe_; }

@@ -1,6 +1,6 @@
 #pragma once
 // tavo.exe under test: started fresh, its main window and controls found by the ids of
-// src/app/control_ids.h, read and driven only from outside.
+// src/app/shared/control_ids.h, read and driven only from outside.
 #include <windows.h>
 
 #include <chrono>

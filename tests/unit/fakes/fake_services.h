@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/model/instruction.h"
-#include "core/target/instruction_executor.h"
+#include "core/acting/instruction_executor.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/message_boxes.h"

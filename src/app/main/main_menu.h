@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+#include "core/main/user_events.h"
+#include "core/main/view_model.h"
+
+namespace tavo {
+
+// The menu bar: File, Edit, Control popups and the Settings command, in that order.
+HMENU CreateMainMenu();
+
+// The controller command of a menu item id; none for ids that are not menu items.
+std::optional<Command> MenuCommand(int id);
+
+// Enables the four top-level entries as the view says and redraws the bar.
+void ApplyMenuEnabled(HWND window, const MainViewModel& view);
+
+}  // namespace tavo

@@ -1,0 +1,142 @@
+#include "core/main/main_core.h"
+
+namespace tavo {
+namespace {
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+}  // namespace
+
+void MainCore::Choose(Command command) {
+    MainRooms& r = rooms_;
+    switch (command) {
+        case Command::MenuNew: r.files.NewScript(); break;
+        case Command::MenuOpen: r.files.OpenScript(); break;
+        case Command::MenuSave: r.files.SaveScript(false); break;
+        case Command::MenuSaveAs: r.files.SaveScript(true); break;
+        case Command::MenuClear: r.files.ClearScript(); break;
+        case Command::MenuDel: r.files.DeleteScript(); break;
+        case Command::EditNew: r.editor.AddInstructionAfterGuard(); break;
+        case Command::EditDel: r.editor.DeleteInstruction(); break;
+        case Command::EditClear: r.fields.InitializeInstruction(); break;
+        case Command::CtrlRun: r.run.StartRun(); break;
+        case Command::CtrlStop: r.run.StopRun(); break;
+        case Command::Setup: r.settings.ToggleSettings(); break;
+    }
+}
+
+void MainCore::Handle(const SettingsEvent& event) {
+    SettingsPanel& s = rooms_.settings;
+    std::visit(Overloaded{
+                   [&](const SettingsBoxEdited& e) { s.EditSettingsBox(e.box, e.text); },
+                   [&](const KeywordKeyReleased&) { s.KeywordKeyReleased(); },
+                   [&](const WindowCountScrolled& e) { s.ScrollWindowCount(e.value); },
+                   [&](const FlashWindowsChosen&) { s.ChooseFlashWindows(); },
+                   [&](const OtherWindowsChosen&) { s.ChooseOtherWindows(); },
+               },
+               event);
+}
+
+void MainCore::Handle(const TreeEvent& event) {
+    TreePointer& p = rooms_.pointer;
+    std::visit(Overloaded{
+                   [&](const TreePressed& e) { p.Pressed(e.node); },
+                   [&](const TreeReleased& e) { p.Released(e.button, e.node, e.at, e.room); },
+                   [&](const TreeSelectionMoved& e) { p.SelectionMoved(e.node); },
+                   [&](const CaptionEdited& e) { p.CaptionEdited(e.text); },
+                   [&](const TreeFocusLost& e) { p.FocusLost(e.destination); },
+                   [&](const TreeDraggedOver& e) { p.DragOver(e.node, e.insideTree); },
+                   [&](const DroppedOnTree& e) { p.DropOnTree(e.node); },
+                   [&](const DroppedOnDelOrder&) { p.DropOnDelOrder(); },
+                   [&](const DroppedOnClear&) { p.DropOnClear(); },
+                   [&](const DragEnded&) { p.DragEnded(); },
+                   [&](const InsertAtTopLevel&) { rooms_.editor.SetInsertParent(kRootKey); },
+               },
+               event);
+}
+
+void MainCore::Handle(const EditorEvent& event) {
+    FieldEditor& f = rooms_.fields;
+    const WindowHandle first = rooms_.run.FirstWindow();
+    std::visit(Overloaded{
+                   [&](const EditorBoxEdited& e) {
+                       switch (e.box) {
+                           case EditorBox::lChar: f.CharChanged(e.text); break;
+                           case EditorBox::lPause: f.PauseChanged(e.text); break;
+                           case EditorBox::lDelay: f.DelayChanged(e.text); break;
+                       }
+                   },
+                   [&](const CharEntered&) { f.CharEnter(first); },
+                   [&](const KeyBoardOpened& e) { f.OpenKeyBoard(e.clientWidth, e.clientHeight); },
+                   [&](const EditorPanelConfirmed&) { f.CloseEditorPanel(); },
+                   [&](const InstructionMoved& e) { rooms_.editor.MoveInstruction(e.direction); },
+                   [&](const InstructionButtonHeld& e) { rooms_.editor.SetButtonHeld(e.held); },
+                   [&](const KeyBoardKeyComposed& e) { f.KeyEvent(e.key, first); },
+                   [&](const KeyBoardFocusLost&) { f.KeyBoardFocusLost(); },
+               },
+               event);
+}
+
+void MainCore::Handle(const PickEvent& event) {
+    Picking& p = rooms_.picking;
+    std::visit(Overloaded{
+                   [&](const JumpPickBegun&) { p.BeginJumpPick(); },
+                   [&](const JumpPickFinished& e) { p.FinishJumpPick(e.picker, e.node); },
+                   [&](const JumpPickCancelled&) { p.CancelJumpPick(); },
+                   [&](const OrientationChosen& e) { p.SelectOrientation(e.pad, e.square); },
+               },
+               event);
+}
+
+int MainCore::Handle(const PointPickEvent& event) {
+    Picking& p = rooms_.picking;
+    const PickTarget target{rooms_.run.FirstWindow(), rooms_.state.settings.FlashMode};
+    return std::visit(
+        Overloaded{
+            [&](const PointPickBegun& e) { return p.BeginPointPick(e.picker, e.windowTop, e.windowHeight); },
+            [&](const PointPickFinished& e) { return p.FinishPointPick(e.picker, e.release, target); },
+            [&](const PointPickCancelled& e) { return p.CancelPointPick(e.picker); },
+        },
+        event);
+}
+
+bool MainCore::Handle(const SplitEvent& event) {
+    Splitter& s = rooms_.splitter;
+    return std::visit(Overloaded{
+                          [&](const SplitPressed& e) { s.Press(e.x); return false; },
+                          [&](const SplitMoved& e) { return s.Move(e.x); },
+                          [&](const SplitReleased&) { s.Release(); return false; },
+                      },
+                      event);
+}
+
+MainViewModel MainCore::View() const {
+    const MainRooms& r = rooms_;
+    MainViewModel view;
+    static_cast<CommandState&>(view) = r.commands;
+    view.saveEnabled = r.script.Modified();
+    view.split = r.splitter.Layout();
+    view.pict = r.fields.View();
+    view.keyBoard = r.fields.KeyBoard();
+    view.label1 = r.run.Label1();
+    view.settings = r.settings.Boxes();
+    view.LabKey = r.editor.LabKey();
+    view.dropHighlightKey = r.pointer.DropHighlight();
+    view.focusTarget = r.focus.Target();
+    view.focusSerial = r.focus.Serial();
+    view.journal = r.journal.Text();
+    view.tree = &r.script.Tree();
+    const ScriptNode* current = r.script.CurrentNode();
+    view.selectedKey = current ? current->key : std::string();
+    view.selectionSerial = r.script.SelectionSerial();
+    view.treeRevision = r.script.Tree().Revision();
+    view.expandAllSerial = r.files.ExpandAllSerial();
+    return view;
+}
+
+}  // namespace tavo

@@ -1,0 +1,50 @@
+#pragma once
+// The main window's core: the rooms composed, the user's events handed to the room that
+// owns each, and what the window shows computed from the rooms' state.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/main/main_rooms.h"
+#include "core/main/user_events.h"
+#include "core/main/view_model.h"
+
+namespace tavo {
+
+class MainCore {
+public:
+    // The rooms are the composition's; the window that makes them hands them over here
+    // and reaches them no more.
+    explicit MainCore(MainRooms& rooms) : rooms_(rooms) {}
+
+    // Once, when the main window has been created.
+    void Startup(const std::optional<std::string>& scriptArgument = std::nullopt) {
+        rooms_.files.Startup(scriptArgument);
+    }
+    // The user closes the main window; false keeps it open.
+    bool Closing() { return rooms_.files.Closing(); }
+    // Timer1's one-second tick.
+    void RunTick() { rooms_.run.RunTick(); }
+
+    void Choose(Command command);
+    void Handle(const SettingsEvent& event);
+    void Handle(const TreeEvent& event);
+    void Handle(const EditorEvent& event);
+    void Handle(const PickEvent& event);
+    // Returns the main window's top to move to.
+    int Handle(const PointPickEvent& event);
+    // True when the layout changed.
+    bool Handle(const SplitEvent& event);
+
+    // Whether an in-place caption edit may start on the node.
+    bool MayEditCaption(const std::string& node) const { return rooms_.pointer.MayEditCaption(node); }
+    // The target windows held now, in slot order.
+    std::vector<WindowHandle> HeldWindows() const { return rooms_.run.Slots().HeldWindows(); }
+
+    MainViewModel View() const;
+
+private:
+    MainRooms& rooms_;
+};
+
+}  // namespace tavo
