@@ -25,12 +25,12 @@ bool FileCommands::Ask(const char* question, MessageIcon icon) {
 
 std::optional<std::string> FileCommands::AskForScriptFile(bool isSave) {
     // A Script made by New offers its untitled name, whatever a state reset read since.
-    const std::string name = services_.state.scriptHasNoFile ? kUntitledScriptName : services_.state.ScriptName;
+    const std::string name = state_.scriptHasNoFile ? kUntitledScriptName : state_.ScriptName;
     if (CharCount(name) >= kMaxDialogName) {
         services_.messages.Show(kNameTooLong, MessageButtons::Ok, MessageIcon::Exclamation);
         return std::nullopt;
     }
-    std::string folder = services_.state.ProgramFolder;
+    std::string folder = state_.ProgramFolder;
     if (!folder.empty() && folder.back() == '\\') folder.pop_back();
     FileDialogRequest request{isSave, env_.exeName, kScriptFilter, name, kScriptExtension, folder};
     const std::int64_t started = services_.clock.MonotonicMilliseconds();
@@ -49,7 +49,7 @@ std::optional<std::string> FileCommands::ChooseSavePath() {
     for (;;) {
         const auto path = AskForScriptFile(true);
         if (!path) return std::nullopt;
-        const bool own = !services_.state.scriptHasNoFile && SamePath(*path, services_.state.ScriptPath);
+        const bool own = !state_.scriptHasNoFile && SamePath(*path, state_.ScriptPath);
         if (own || !services_.files.FileExists(*path)) return path;
         const std::string question = FileNameOf(*path) + kReplaceQuestion;
         if (Ask(question.c_str(), MessageIcon::Exclamation)) return path;
@@ -59,13 +59,13 @@ std::optional<std::string> FileCommands::ChooseSavePath() {
 void FileCommands::RememberScriptName(const std::string& path) {
     const std::string name = ScriptNameOf(path);
     if (name.empty()) return;
-    services_.state.ScriptName = name;
+    state_.ScriptName = name;
     services_.registry.Write(kRegistryFileName, name);
 }
 
 void FileCommands::OpenPath(const std::string& path) {
-    services_.state.ScriptPath = path;
-    services_.state.scriptHasNoFile = false;
+    state_.ScriptPath = path;
+    state_.scriptHasNoFile = false;
     RememberScriptName(path);
     LoadScript(path);  // its state reset puts the insertion parent back to the top level
 }
@@ -84,12 +84,12 @@ void FileCommands::SaveScript(bool chooseFile) {
     if (!guard_->GuardEmptyInstruction()) return;
     // A Script made by New, or a path without a file name (no Script file was found at
     // start-up), has no file to write to: ask for one.
-    if (services_.state.ScriptName == kUntitledScriptName || services_.state.scriptHasNoFile ||
-        !HasFileName(services_.state.ScriptPath))
+    if (state_.ScriptName == kUntitledScriptName || state_.scriptHasNoFile ||
+        !HasFileName(state_.ScriptPath))
         chooseFile = true;
-    std::string path = services_.state.ScriptPath;
+    std::string path = state_.ScriptPath;
     if (chooseFile) {
-        MakeBackup(services_.state.ScriptPath);
+        MakeBackup(state_.ScriptPath);
         const auto chosen = ChooseSavePath();
         if (!chosen) return;
         path = *chosen;
@@ -97,15 +97,15 @@ void FileCommands::SaveScript(bool chooseFile) {
     // Names change only once the file is written: a refused or failed save must not
     // lead the next start-up to a file that does not exist.
     if (!WriteScriptFile(path)) return;
-    services_.state.ScriptPath = path;
-    services_.state.scriptHasNoFile = false;
+    state_.ScriptPath = path;
+    state_.scriptHasNoFile = false;
     RememberScriptName(path);
 }
 
 void FileCommands::NewScript() {
     services_.settings.ResetState();
-    services_.state.ScriptName = kUntitledScriptName;
-    services_.state.scriptHasNoFile = true;
+    state_.ScriptName = kUntitledScriptName;
+    state_.scriptHasNoFile = true;
     services_.commands.toolbar.newInstruction = true;
 }
 
@@ -114,36 +114,36 @@ void FileCommands::ClearScript() { services_.settings.ResetState(); }
 void FileCommands::DeleteScript() {
     if (!Ask(kDeleteQuestion, MessageIcon::Question)) return;
     services_.settings.ResetState();
-    if (!services_.state.scriptHasNoFile && HasFileName(services_.state.ScriptPath) &&
-        services_.files.FileExists(services_.state.ScriptPath))
-        services_.files.DeleteFile(services_.state.ScriptPath);
+    if (!state_.scriptHasNoFile && HasFileName(state_.ScriptPath) &&
+        services_.files.FileExists(state_.ScriptPath))
+        services_.files.DeleteFile(state_.ScriptPath);
 }
 
 void FileCommands::Startup(const std::optional<std::string>& scriptArgument) {
-    services_.state.settings.FlashMode = true;
-    if (auto name = services_.registry.Read(kRegistryFileName)) services_.state.ScriptName = *name;
+    state_.settings.FlashMode = true;
+    if (auto name = services_.registry.Read(kRegistryFileName)) state_.ScriptName = *name;
     if (auto keyword = services_.registry.Read(kRegistryWindowsName))
         services_.settings.SetBox(SettingsBox::Name_txt, *keyword);
     if (services_.settings.Boxes().Name_txt.empty())
-        services_.settings.SetBox(SettingsBox::Name_txt, services_.state.ScriptName);
-    else if (services_.state.ScriptName == kDefaultScriptName)
-        services_.state.ScriptName = services_.settings.Boxes().Name_txt;
+        services_.settings.SetBox(SettingsBox::Name_txt, state_.ScriptName);
+    else if (state_.ScriptName == kDefaultScriptName)
+        state_.ScriptName = services_.settings.Boxes().Name_txt;
     if (scriptArgument) {
         OpenPath(*scriptArgument);
         return;
     }
-    services_.state.scriptHasNoFile = false;
-    services_.state.ScriptPath = services_.state.ProgramFolder + services_.state.ScriptName + kScriptExtension;
-    if (!services_.files.FileExists(services_.state.ScriptPath)) {
-        const auto found = services_.files.FindFiles(services_.state.ProgramFolder, "*.GMX");
-        services_.state.ScriptPath = services_.state.ProgramFolder + (found.empty() ? std::string() : found.front());
+    state_.scriptHasNoFile = false;
+    state_.ScriptPath = state_.ProgramFolder + state_.ScriptName + kScriptExtension;
+    if (!services_.files.FileExists(state_.ScriptPath)) {
+        const auto found = services_.files.FindFiles(state_.ProgramFolder, "*.GMX");
+        state_.ScriptPath = state_.ProgramFolder + (found.empty() ? std::string() : found.front());
     }
-    LoadScript(services_.state.ScriptPath);
+    LoadScript(state_.ScriptPath);
 }
 
 bool FileCommands::Closing() {
-    if (services_.script.Modified() && !Ask(kCloseQuestion, MessageIcon::Information)) return false;
-    services_.script.ReleaseCurrentNode();
+    if (script_.Modified() && !Ask(kCloseQuestion, MessageIcon::Information)) return false;
+    script_.ReleaseCurrentNode();
     return true;
 }
 

@@ -43,7 +43,10 @@ struct FileServices {
 class FileCommands {
 public:
     FileCommands(const FileServices& services, AppEnvironment env)
-        : services_(services), env_(std::move(env)) {}
+        : services_(services),
+          state_(services.state),
+          script_(services.script),
+          env_(std::move(env)) {}
     void Connect(EmptyInstructionGuard& guard, RunButtons& runButtons) {
         guard_ = &guard;
         runButtons_ = &runButtons;
@@ -76,6 +79,8 @@ private:
     bool WriteScriptFile(const std::string& path);
 
     FileServices services_;
+    WorkingState& state_;
+    ScriptState& script_;
     AppEnvironment env_;
     EmptyInstructionGuard* guard_ = nullptr;
     RunButtons* runButtons_ = nullptr;

@@ -18,21 +18,23 @@ void FileCommands::LoadScript(const std::string& path) {
     const ReadResult file = services_.files.ReadAll(path);
     if (file.status == ReadStatus::Failed) return;
     const LoadReport report =
-        LoadScriptFile(services_.codePage, file.bytes, services_.script.Tree(),
-                       [this](const std::vector<std::string>& fields) { services_.settings.ApplyHeader(fields); });
+        LoadScriptFile(services_.codePage, file.bytes, script_.Tree(),
+                       [this](const std::vector<std::string>& fields) {
+                           services_.settings.ApplyHeader(fields);
+                       });
     // Each record is read into the current Instruction; a stopped load leaves the one
     // that stopped it there, and no current node.
-    if (report.lastRead) services_.script.Current() = *report.lastRead;
+    if (report.lastRead) script_.Current() = *report.lastRead;
     // Every loaded node is shown, its ancestors expanded.
     ++expandAllSerial_;
     if (report.Complete()) FinishLoad();
 }
 
 void FileCommands::FinishLoad() {
-    ScriptNode* first = services_.script.Tree().NodeAt(1);
+    ScriptNode* first = script_.Tree().NodeAt(1);
     if (first) {
         services_.commands.EnableInstructionButtons(true);
-        services_.script.SelectInstruction(first);
+        script_.SelectInstruction(first);
     } else {
         services_.messages.Show(kNoInstructions, MessageButtons::Ok, MessageIcon::Information);
         services_.commands.EnableInstructionButtons(false);
@@ -49,24 +51,26 @@ bool FileCommands::WriteScriptFile(const std::string& path) {
         services_.commands.pictShown = false;
         runButtons_->RefreshRunButtons();
     }
-    const SavePlan plan = PlanSave(services_.script.Tree());
+    const SavePlan plan = PlanSave(script_.Tree());
     if (plan.check == SaveCheck::EmptyInstruction) {
-        services_.script.SelectInstruction(plan.emptyNode);
-        services_.messages.Show(kEmptyInstructionFound, MessageButtons::Ok, MessageIcon::Information);
+        script_.SelectInstruction(plan.emptyNode);
+        services_.messages.Show(kEmptyInstructionFound, MessageButtons::Ok,
+                                MessageIcon::Information);
         return false;
     }
     if (plan.check == SaveCheck::TooManyInstructions) {
         services_.messages.Show(kTooManyInstructions, MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
-    const std::string bytes = BuildScriptFile(services_.codePage, services_.settings.HeaderFromPanel(), plan.nodes);
+    const std::string bytes =
+        BuildScriptFile(services_.codePage, services_.settings.HeaderFromPanel(), plan.nodes);
     if (!services_.files.ReplaceFile(path, bytes)) {
         services_.messages.Show(kSaveFailed, MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
     // As when each record was loaded to be written: the last one ends current.
-    if (!plan.nodes.empty()) services_.script.SelectInstruction(plan.nodes.back());
-    services_.script.SetModified(false);
+    if (!plan.nodes.empty()) script_.SelectInstruction(plan.nodes.back());
+    script_.SetModified(false);
     runButtons_->RefreshRunButtons();
     return true;
 }

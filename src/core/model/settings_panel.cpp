@@ -1,12 +1,13 @@
 // The settings panel: the change rule of every box, the window-kind buttons, and the
 // state reset.
+#include "core/model/settings_panel.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "core/model/settings_panel.h"
 #include "core/util/text.h"
 
 namespace tavo {
@@ -42,8 +43,12 @@ std::string& BoxText(SettingsPanelView& panel, SettingsBox box) {
 
 SettingsPanel::SettingsPanel(const SettingsServices& services, ProductInfo product,
                              std::string programFolder)
-    : services_(services), product_(std::move(product)), programFolder_(std::move(programFolder)) {
-    services_.state.ProgramFolder = WithTrailingBackslash(programFolder_);
+    : services_(services),
+      state_(services.state),
+      script_(services.script),
+      product_(std::move(product)),
+      programFolder_(std::move(programFolder)) {
+    state_.ProgramFolder = WithTrailingBackslash(programFolder_);
 }
 
 void SettingsPanel::Connect(EmptyInstructionGuard& guard, RunButtons& runButtons) {
@@ -52,11 +57,11 @@ void SettingsPanel::Connect(EmptyInstructionGuard& guard, RunButtons& runButtons
 }
 
 void SettingsPanel::ResetState() {
-    WorkingState& state = services_.state;
+    WorkingState& state = state_;
     state.ProgramFolder = WithTrailingBackslash(programFolder_);
     if (auto name = services_.registry.Read(kRegistryFileName)) state.ScriptName = *name;
     if (state.ScriptName.empty()) state.ScriptName = kDefaultScriptName;
-    ScriptState& script = services_.script;
+    ScriptState& script = script_;
     script.Tree().Clear();
     state.settings.WindowKeyword = std::string(TrimSpaces(boxes_.Name_txt));
     state.settings.MinWidth = static_cast<int>(RoundedValue(boxes_.Width_txt));
@@ -87,10 +92,11 @@ void SettingsPanel::EditSettingsBox(SettingsBox box, const std::string& text) {
 }
 
 bool SettingsPanel::ConfirmDiscard() {
-    const ScriptState& script = services_.script;
+    const ScriptState& script = script_;
     if (!script.Modified() || script.Tree().Empty()) return true;
-    return services_.messages.Show(kDiscardQuestion, MessageButtons::YesNo, MessageIcon::Question) ==
-           MessageAnswer::Yes;
+    const MessageAnswer answer =
+        services_.messages.Show(kDiscardQuestion, MessageButtons::YesNo, MessageIcon::Question);
+    return answer == MessageAnswer::Yes;
 }
 
 // Like assigning a text box's text: the change rule runs only when the text changes.
@@ -113,21 +119,21 @@ void SettingsPanel::KeywordRule() {
     const std::string text = boxes_.Name_txt;
     const std::string keyword(TrimSpaces(text));
     if (keyword.empty()) return;
-    if (services_.state.ScriptName == kDefaultScriptName) services_.state.ScriptName = text;
-    services_.state.settings.WindowKeyword = keyword;
+    if (state_.ScriptName == kDefaultScriptName) state_.ScriptName = text;
+    state_.settings.WindowKeyword = keyword;
     services_.registry.Write(kRegistryWindowsName, keyword);
-    services_.script.SetModified(true);
+    script_.SetModified(true);
 }
 
-void SettingsPanel::KeywordKeyReleased() { services_.script.SetModified(true); }
+void SettingsPanel::KeywordKeyReleased() { script_.SetModified(true); }
 
 void SettingsPanel::SizeRule(SettingsBox box) {
     // Kept within what the setting can hold, so the box shows the value in use.
     const double v = std::clamp(NumericValue(BoxText(boxes_, box)), 0.0, kMaxSize);
     BoxText(boxes_, box) = NumberText(v);
     const int value = static_cast<int>(RoundedValue(NumberText(v)));
-    (box == SettingsBox::Width_txt ? services_.state.settings.MinWidth : services_.state.settings.MinHeight) = value;
-    services_.script.SetModified(true);
+    (box == SettingsBox::Width_txt ? state_.settings.MinWidth : state_.settings.MinHeight) = value;
+    script_.SetModified(true);
 }
 
 void SettingsPanel::CountRule() {
@@ -137,30 +143,30 @@ void SettingsPanel::CountRule() {
         return;
     }
     boxes_.VScroll1 = -static_cast<int>(std::nearbyint(v));
-    services_.state.settings.MaxWindows = -boxes_.VScroll1;
+    state_.settings.MaxWindows = -boxes_.VScroll1;
     // The box shows the spinner's value: "3abc" and "2.5" become "3" and "2".
-    SetBox(SettingsBox::Text1, std::to_string(services_.state.settings.MaxWindows));
-    services_.script.SetModified(true);
+    SetBox(SettingsBox::Text1, std::to_string(state_.settings.MaxWindows));
+    script_.SetModified(true);
 }
 
 void SettingsPanel::ScrollWindowCount(int value) {
     if (value < -kMaxWindows || value > -kMinWindows) return;
     boxes_.VScroll1 = value;
-    services_.state.settings.MaxWindows = -value;
+    state_.settings.MaxWindows = -value;
     SetBox(SettingsBox::Text1, std::to_string(-value));
 }
 
 void SettingsPanel::SelectFlashWindows(bool flash) {
     if (flash) {
-        services_.state.settings.FlashMode = true;
+        state_.settings.FlashMode = true;
         ResetState();
     } else {
         ResetState();
-        services_.state.settings.FlashMode = false;
+        state_.settings.FlashMode = false;
     }
     boxes_.Option1Enabled = !flash;
     boxes_.Option2Enabled = flash;
-    services_.script.SetModified(true);
+    script_.SetModified(true);
 }
 
 void SettingsPanel::ChooseFlashWindows() {
@@ -177,7 +183,7 @@ void SettingsPanel::ToggleSettings() {
     commands.framShown = !commands.framShown;
     if (commands.framShown) {
         commands.EnableInstructionButtons(false);
-    } else if (!services_.script.Tree().Empty()) {
+    } else if (!script_.Tree().Empty()) {
         commands.EnableInstructionButtons(true);
     }
     runButtons_->ApplyWindowCount();
@@ -202,7 +208,7 @@ void SettingsPanel::ApplyHeader(const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size() && i < 4; ++i) SetBox(kBoxes[i], fields[i]);
     if (fields.size() < 5) return;
     const std::optional<bool> otherWindows = ReadKindFlag(fields[4]);
-    if (otherWindows && *otherWindows == services_.state.settings.FlashMode)
+    if (otherWindows && *otherWindows == state_.settings.FlashMode)
         SelectFlashWindows(!*otherWindows);
 }
 

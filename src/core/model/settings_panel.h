@@ -79,6 +79,8 @@ private:
     void SelectFlashWindows(bool flash);
 
     SettingsServices services_;
+    WorkingState& state_;
+    ScriptState& script_;
     ProductInfo product_;
     std::string programFolder_;
     SettingsPanelView boxes_;
