@@ -34,6 +34,14 @@ struct ClientSize {
     int height = 0;
 };
 
+// A rectangle in client coordinates; it may reach outside the client area.
+struct ClientRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 class WindowCapture {
 public:
     virtual ~WindowCapture() = default;
@@ -43,6 +51,11 @@ public:
     virtual Picture PrintClient(WindowHandle window) = 0;
     // The client area as it shows on the screen: covered parts are what covers them.
     virtual Picture CopyClientFromScreen(WindowHandle window) = 0;
+    // Only `region` of what the two above give, at the cost of the region, not of the
+    // window: pixels outside the client area are black, and so is the whole region of an
+    // empty client area. The print asks for a repaint as PrintClient does.
+    virtual Picture PrintClientRegion(WindowHandle window, ClientRect region) = 0;
+    virtual Picture CopyClientRegionFromScreen(WindowHandle window, ClientRect region) = 0;
 };
 
 }  // namespace tavo

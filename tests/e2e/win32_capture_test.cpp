@@ -130,17 +130,49 @@ TEST_F(Win32CaptureTest, AMinimisedWindowGivesEmptyPicturesAndABlackBlock) {
     EXPECT_EQ(block, Picture(12, 12, 0));
 }
 
+// The block read alone is the block cut from the whole area, in both window sizes the
+// benchmarks measure: each orientation, inside and across the edges, printed and (where
+// the print is black and plug-in windows are not required) taken from the screen.
+TEST_F(Win32CaptureTest, TheBlockAloneEqualsTheBlockCutFromTheWholeArea) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    for (const SIZE size : {SIZE{800, 600}, SIZE{1920, 1080}}) {
+        RECT frame{0, 0, size.cx, size.cy};
+        AdjustWindowRectEx(&frame, GetWindowLongW(window, GWL_STYLE), FALSE, GetWindowLongW(window, GWL_EXSTYLE));
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(window);
+        Pump();
+        const RECT r = Client();
+        const tavo::ClientPoint places[] = {{kGrids[0].centre.x - 6, kGrids[0].centre.y - 6}, {-5, 40},
+                                            {40, -5}, {static_cast<int>(r.right) - 4, 50}, {3000, 3000}};
+        for (const bool flash : {false, true})
+            for (int code = tavo::kCentre; code <= tavo::kBottomRight; ++code)
+                for (const tavo::ClientPoint p : places) {
+                    const Picture alone = tavo::CaptureBlock(capture, Handle(), p.x, p.y, 12, 12, code, flash);
+                    UpdateWindow(window);  // the whole-area print asks for a repaint too
+                    const Picture whole =
+                        tavo::CaptureBlockFromWholeArea(capture, Handle(), p.x, p.y, 12, 12, code, flash);
+                    UpdateWindow(window);
+                    EXPECT_EQ(alone, whole) << r.right << "x" << r.bottom << " code " << code << " at " << p.x
+                                            << "," << p.y << " flash " << flash;
+                }
+    }
+}
+
 TEST_F(Win32CaptureTest, CapturesReleaseEveryGdiObjectTheyMake) {
     ASSERT_NO_FATAL_FAILURE(Open());
     capture.SetReferenceWindow(window);
-    (void)capture.PrintClient(Handle());  // first-use allocations of the system itself
-    (void)capture.CopyClientFromScreen(Handle());
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (before == 0) GTEST_SKIP() << "GetGuiResources counts nothing on this system";
-    for (int i = 0; i < 50; ++i) {
+    const tavo::ClientRect region{100, 100, 12, 12};
+    const auto captureAll = [&] {
         (void)capture.PrintClient(Handle());
         (void)capture.CopyClientFromScreen(Handle());
-    }
+        (void)capture.PrintClientRegion(Handle(), region);
+        (void)capture.CopyClientRegionFromScreen(Handle(), region);
+    };
+    captureAll();  // first-use allocations of the system itself, and the kept surfaces
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (before == 0) GTEST_SKIP() << "GetGuiResources counts nothing on this system";
+    for (int i = 0; i < 50; ++i) captureAll();
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
 }
 

@@ -8,6 +8,21 @@ Picture CaptureBlock(WindowCapture& capture, WindowHandle window, int x, int y, 
                      int height, int code, bool flashMode) {
     const ClientSize size = capture.ClientArea(window);
     if (size.width <= 0 || size.height <= 0) return Picture(width, height);
+    const ClientPoint at = ToClientPoint(x, y, code, size.width, size.height);
+    const ClientRect region{at.x, at.y, width, height};
+    Picture block = capture.PrintClientRegion(window, region);
+    // The whole print's decision: its pixel at the block's corner, where the corner lies
+    // in the client area (outside, the print reads as no colour, never as black).
+    const bool cornerInside = at.x >= 0 && at.y >= 0 && at.x < size.width && at.y < size.height;
+    if (cornerInside && block.At(0, 0) == 0 && !flashMode)
+        block = capture.CopyClientRegionFromScreen(window, region);
+    return block;
+}
+
+Picture CaptureBlockFromWholeArea(WindowCapture& capture, WindowHandle window, int x, int y,
+                                  int width, int height, int code, bool flashMode) {
+    const ClientSize size = capture.ClientArea(window);
+    if (size.width <= 0 || size.height <= 0) return Picture(width, height);
     Picture surface = capture.PrintClient(window);
     const ClientPoint at = ToClientPoint(x, y, code, surface.width, surface.height);
     if (surface.At(at.x, at.y) == 0 && !flashMode) surface = capture.CopyClientFromScreen(window);

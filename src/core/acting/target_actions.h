@@ -14,9 +14,14 @@ inline constexpr int kClickHoldMs = 100;
 // The block of the window's client drawing whose reference point under `code` is (x, y).
 // Where the window did not draw itself (a black surface) and plug-in windows are not
 // required, the visible screen content is taken instead. An empty client area (a
-// minimised window) gives a black block.
+// minimised window) gives a black block. Only the block is read, so its cost does not
+// grow with the window.
 Picture CaptureBlock(WindowCapture& capture, WindowHandle window, int x, int y, int width,
                      int height, int code, bool flashMode);
+// The same block cut from copies of the whole client area: what CaptureBlock must equal,
+// pixel for pixel (tests and benchmarks).
+Picture CaptureBlockFromWholeArea(WindowCapture& capture, WindowHandle window, int x, int y,
+                                  int width, int height, int code, bool flashMode);
 
 // A left click at a client point, posted: the real pointer does not move.
 void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point);

@@ -29,7 +29,7 @@ bool IsWindows81OrLater() {
     return info.dwMajorVersion > 6 || (info.dwMajorVersion == 6 && info.dwMinorVersion >= 3);
 }
 
-bool ClientRect(HWND window, RECT& client) {
+bool NonEmptyClient(HWND window, RECT& client) {
     return GetClientRect(window, &client) && client.right > 0 && client.bottom > 0;
 }
 
@@ -77,7 +77,7 @@ ClientSize Win32WindowCapture::ClientArea(WindowHandle window) {
 Picture Win32WindowCapture::PrintClient(WindowHandle window) {
     const HWND h = ToHwnd(window);
     RECT client{};
-    if (!ClientRect(h, client)) return {};
+    if (!NonEmptyClient(h, client)) return {};
     const WindowDc display(reference_);
     Surface surface = MakeSurface(display.Get(), client.right, client.bottom);
     if (!surface.dc || !surface.bitmap) return Picture(client.right, client.bottom);
@@ -92,7 +92,7 @@ Picture Win32WindowCapture::PrintClient(WindowHandle window) {
 Picture Win32WindowCapture::CopyClientFromScreen(WindowHandle window) {
     const HWND h = ToHwnd(window);
     RECT client{};
-    if (!ClientRect(h, client)) return {};
+    if (!NonEmptyClient(h, client)) return {};
     const WindowDc source(h);
     if (!source.Get()) return Picture(client.right, client.bottom);
     Surface surface = MakeSurface(source.Get(), client.right, client.bottom);
@@ -102,6 +102,46 @@ Picture Win32WindowCapture::CopyClientFromScreen(WindowHandle window) {
         BitBlt(surface.dc.Get(), 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
     }
     return ReadPixels(surface.dc.Get(), surface.bitmap.Get(), client.right, client.bottom);
+}
+
+// The window prints its whole client area (it cannot be asked for less), into a surface
+// kept for its size; only the region is blackened first and read back.
+Picture Win32WindowCapture::PrintClientRegion(WindowHandle window, ClientRect region) {
+    Picture block(region.width, region.height);
+    const HWND h = ToHwnd(window);
+    RECT client{};
+    if (!NonEmptyClient(h, client) || !print_.Prepare(client.right, client.bottom)) return block;
+    PatBlt(print_.Dc(), region.x, region.y, region.width, region.height, BLACKNESS);
+    PrintWindow(h, print_.Dc(), PrintWindowFlags());
+    GdiFlush();
+    InvalidateRect(h, &client, FALSE);
+    for (int dy = 0; dy < region.height; ++dy)
+        for (int dx = 0; dx < region.width; ++dx) {
+            const int x = region.x + dx, y = region.y + dy;
+            if (x >= 0 && y >= 0 && x < client.right && y < client.bottom) block.Set(dx, dy, print_.At(x, y));
+        }
+    return block;
+}
+
+// Only the part of the region inside the client area is copied: the window's DC reaches
+// beyond it, where the screen shows other windows.
+Picture Win32WindowCapture::CopyClientRegionFromScreen(WindowHandle window, ClientRect region) {
+    Picture block(region.width, region.height);
+    const HWND h = ToHwnd(window);
+    RECT client{};
+    if (!NonEmptyClient(h, client)) return block;
+    RECT wanted{region.x, region.y, region.x + region.width, region.y + region.height};
+    RECT inside{};
+    if (!IntersectRect(&inside, &wanted, &client)) return block;
+    const WindowDc source(h);
+    if (!source.Get() || !screen_.Prepare(region.width, region.height)) return block;
+    PatBlt(screen_.Dc(), 0, 0, region.width, region.height, BLACKNESS);
+    BitBlt(screen_.Dc(), inside.left - region.x, inside.top - region.y, inside.right - inside.left,
+           inside.bottom - inside.top, source.Get(), inside.left, inside.top, SRCCOPY);
+    GdiFlush();
+    for (int dy = 0; dy < region.height; ++dy)
+        for (int dx = 0; dx < region.width; ++dx) block.Set(dx, dy, screen_.At(dx, dy));
+    return block;
 }
 
 }  // namespace tavo

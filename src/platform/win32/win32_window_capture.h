@@ -1,8 +1,10 @@
 #pragma once
-// Copies of another program's client-area drawing through GDI. Every object a capture
-// makes is released by that capture, on every path.
+// Copies of another program's client-area drawing through GDI. Every object a whole-area
+// capture makes is released by that capture, on every path; the region captures keep
+// their two surfaces while the sizes stay.
 #include <windows.h>
 
+#include "platform/win32/dib_surface.h"
 #include "platform/window_capture.h"
 
 namespace tavo {
@@ -15,9 +17,13 @@ public:
     ClientSize ClientArea(WindowHandle window) override;
     Picture PrintClient(WindowHandle window) override;
     Picture CopyClientFromScreen(WindowHandle window) override;
+    Picture PrintClientRegion(WindowHandle window, ClientRect region) override;
+    Picture CopyClientRegionFromScreen(WindowHandle window, ClientRect region) override;
 
 private:
     HWND reference_ = nullptr;
+    DibSurface print_;   // the client area's size
+    DibSurface screen_;  // the region's size
 };
 
 // PrintWindow's flags: the whole content (PW_RENDERFULLCONTENT) where the system knows

@@ -1,0 +1,86 @@
+// Recognition against the practice target in another process, under the conditions Tavo
+// meets: the block of one picture through the window capture, then its fingerprint, by
+// the block-only path, by the whole-area path, and a bare 12 × 12 copy from the window's
+// DC for scale. Prints medians and the ratios to the bare copy.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/acting/recognition.h"
+#include "core/acting/target_actions.h"
+#include "driver/practice.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_window_capture.h"
+
+namespace {
+
+constexpr int kRuns = 40;
+constexpr int kSide = 12;
+// Picture P1's block, by its top-left corner in client pixels (docs/practice-target.md).
+constexpr tavo::ClientPoint kBlock{94, 94};
+
+double MedianMs(const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void BareBlockCopy(HWND window) {
+    const tavo::WindowDc source(window);
+    tavo::UniqueMemoryDc dc(CreateCompatibleDC(source.Get()));
+    tavo::UniqueBitmap bitmap(CreateCompatibleBitmap(source.Get(), kSide, kSide));
+    tavo::SelectionGuard selected(dc.Get(), bitmap.Get());
+    BitBlt(dc.Get(), 0, 0, kSide, kSide, source.Get(), kBlock.x, kBlock.y, SRCCOPY);
+}
+
+bool Measure(int width, int height) {
+    e2e::PracticeTarget target;
+    e2e::TargetSetup setup;
+    setup.title = L"Tavo benchmark target " + std::to_wstring(width);
+    setup.className = L"TavoBenchTarget";
+    setup.width = width;
+    setup.height = height;
+    target.Start(setup);
+    const auto window = reinterpret_cast<tavo::WindowHandle>(target.Window());
+    tavo::Win32WindowCapture capture;
+    std::string fast, whole;
+    const auto recognise = [&](auto capturer, std::string& fingerprint) {
+        fingerprint = tavo::Fingerprint(capturer(capture, window, kBlock.x, kBlock.y, kSide, kSide, tavo::kTopLeft, false));
+    };
+    const double alone = MedianMs([&] { recognise(tavo::CaptureBlock, fast); });
+    const double reference = MedianMs([&] { recognise(tavo::CaptureBlockFromWholeArea, whole); });
+    const double bare = MedianMs([&] { BareBlockCopy(target.Window()); });
+    RECT client{};
+    GetClientRect(target.Window(), &client);
+    std::printf("window %dx%d (client %ldx%ld): block alone %.3f ms = %.1f x bare, whole area %.3f ms = %.1f x bare, "
+                "bare 12x12 copy %.3f ms; fingerprints %s\n",
+                width, height, client.right, client.bottom, alone, alone / bare, reference, reference / bare, bare,
+                fast == whole ? "identical" : "DIFFER");
+    target.Close();
+    return fast == whole;
+}
+
+}  // namespace
+
+int wmain() {
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    bool same = true;
+    try {
+        same = Measure(800, 600) && same;
+        same = Measure(1920, 1080) && same;
+    } catch (const std::exception& e) {
+        std::printf("benchmark failed: %s\n", e.what());
+        return 1;
+    }
+    return same ? 0 : 1;
+}
