@@ -10,6 +10,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils
   fonts-wqy-microhei fonts-wine
   imagemagick locales xdotool
+  libbenchmark-dev
 )
 
 missing=()
