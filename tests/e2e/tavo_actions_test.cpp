@@ -143,7 +143,8 @@ protected:
         ASSERT_FALSE(exe.empty());
         ASSERT_TRUE(WriteWholeFile(DirectoryOf(exe) + L"\\actions.gmx", GmxImage(kHeader, records)));
         ASSERT_TRUE(WriteTavoValue(L"FileName", L"actions"));
-        app.Start(exe);
+        tracePath = DirectoryOf(exe) + L"\\run trace.txt";
+        app.Start(exe, {L"--trace", tracePath});
         const auto loaded = PollUntil([&] { return ReadTreeItems(app.Tree()); },
                                       [&](const auto& items) { return items == tree; }, milliseconds(5000));
         ASSERT_TRUE(loaded.ok) << Describe(loaded.last);
@@ -186,9 +187,20 @@ protected:
         return shown.last;
     }
 
+    // The run trace's line for an Instruction, from "  KEY \"" on; empty when none.
+    std::string TraceOf(const std::string& key) const {
+        std::istringstream lines(ReadWholeFile(tracePath));
+        for (std::string line; std::getline(lines, line);) {
+            const std::size_t at = line.find("  " + key + " \"");
+            if (at != std::string::npos) return line.substr(at + 2, line.find('\r') - at - 2);
+        }
+        return "";
+    }
+
     TavoApp app;
     PracticeTarget target;
     RECT client{};
+    std::wstring tracePath;
 };
 
 TEST_F(TavoActions, RecognisedPictureLeadsToClickTextKeysAndTheChildInstruction) {
@@ -222,6 +234,11 @@ TEST_F(TavoActions, RecognisedPictureLeadsToClickTextKeysAndTheChildInstruction)
     EXPECT_EQ(cursor.x, kParked.x);
     EXPECT_EQ(cursor.y, kParked.y);
     EXPECT_EQ(PimageFingerprint(), kGrids[0].fingerprint) << "Pimage does not show the captured block";
+    const std::string p1 = GridFingerprint(kGrids[0]);
+    const std::string centre = "(" + std::to_string(kGrids[0].centre.x) + "," + std::to_string(kGrids[0].centre.y) + ")";
+    EXPECT_EQ(TraceOf("L1"), "L1 \"识别\"  at " + centre + " seen " + p1 + " stored " + p1 +
+                                 " 36/36 100%  hit  click (650,100)  text \"/*ctrl+c*/hi你\"  next L2");
+    EXPECT_EQ(TraceOf("L2"), "L2 \"成功\"  hit  text \"yes\"  next L1  pause 30s");
 }
 
 TEST_F(TavoActions, AnotherPictureTakesTheFailureBranchWithoutClickOrSuccessText) {
@@ -234,6 +251,11 @@ TEST_F(TavoActions, AnotherPictureTakesTheFailureBranchWithoutClickOrSuccessText
     const std::vector<LoggedInput> posted = RunUntilPosted(expected.size());
     EXPECT_EQ(Briefs(posted), expected) << "posted:" << Join(Briefs(posted));
     EXPECT_EQ(PimageFingerprint(), kGrids[1].fingerprint) << "Pimage does not show the captured block";
+    const std::string p1 = GridFingerprint(kGrids[0]), seen = kGrids[1].fingerprint;
+    const std::string centre = "(" + std::to_string(kGrids[0].centre.x) + "," + std::to_string(kGrids[0].centre.y) + ")";
+    EXPECT_EQ(TraceOf("L1"), "L1 \"识别\"  at " + centre + " seen " + seen + " stored " + p1 + " " +
+                                 std::to_string(tavo::AgreeingPositions(seen, p1)) + "/36 " +
+                                 std::to_string(tavo::AgreementPercent(seen, p1)) + "%  miss  next L3");
 }
 
 // One top-level Instruction that only clicks: each pass ends where the next begins, on

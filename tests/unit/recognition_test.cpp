@@ -138,6 +138,14 @@ TEST_F(TargetActionsTest, ARecognisedPictureClicksThenTypesIntoTheFirstWindow) {
         "KEYUP 0xD 0xC01C0001", "KEYUP 0xD 0xC01C0001"};
     EXPECT_EQ(keyboard.events, expected);
     EXPECT_EQ(Fingerprint(pimage.Block()), kPattern);
+    const ExecutionReport report = actions.LastReport();
+    ASSERT_TRUE(report.recognition);
+    EXPECT_EQ(report.recognition->point, (ClientPoint{100, 50}));
+    EXPECT_EQ(report.recognition->seen, kPattern);
+    EXPECT_EQ(report.recognition->agreeing, 36);
+    EXPECT_EQ(report.recognition->percent, 100);
+    EXPECT_EQ(report.click, (ClientPoint{100, 50}));
+    EXPECT_EQ(report.text, "ok");
 }
 
 TEST_F(TargetActionsTest, AnotherPictureFailsAndPostsNothing) {
@@ -145,6 +153,12 @@ TEST_F(TargetActionsTest, AnotherPictureFailsAndPostsNothing) {
     Paint(capture.printed, 300, 300);
     EXPECT_FALSE(actions.ExecuteInstruction(Recognising(100, 50, kTopLeft), {5, 5, true}));
     EXPECT_TRUE(keyboard.events.empty());
+    const ExecutionReport report = actions.LastReport();  // a miss: seen, not clicked
+    ASSERT_TRUE(report.recognition);
+    EXPECT_EQ(report.recognition->seen, "");  // flat grey: no contrast
+    EXPECT_EQ(report.recognition->percent, 0);
+    EXPECT_FALSE(report.click);
+    EXPECT_EQ(report.text, "");
 }
 
 TEST_F(TargetActionsTest, ABlackDrawingFallsBackToTheScreenOnlyForOtherWindows) {

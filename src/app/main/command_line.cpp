@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <memory>
 #include <string_view>
@@ -36,6 +37,31 @@ std::wstring_view Trimmed(std::wstring_view text) {
 }
 
 }  // namespace
+
+CommandLine ParseCommandLine(const wchar_t* commandLine) {
+    constexpr std::wstring_view kTrace = L"--trace";
+    if (!commandLine) return {};
+    std::wstring_view tail = Trimmed(Tail(commandLine));
+    if (!tail.starts_with(kTrace) || tail.size() == kTrace.size() || !std::iswspace(tail[kTrace.size()]))
+        return {ScriptArgument(commandLine), std::nullopt};
+    tail = Trimmed(tail.substr(kTrace.size()));
+    std::size_t end = 0;
+    std::wstring_view file;
+    if (!tail.empty() && tail.front() == L'"') {
+        end = tail.find(L'"', 1);
+        file = tail.substr(1, end == std::wstring_view::npos ? std::wstring_view::npos : end - 1);
+        end = end == std::wstring_view::npos ? tail.size() : end + 1;
+    } else {
+        end = std::min(tail.find_first_of(L" \t"), tail.size());
+        file = tail.substr(0, end);
+    }
+    CommandLine line;
+    if (!file.empty()) line.trace = WideToUtf8(file);
+    // The rest is a command line of its own whose program name is empty.
+    const std::wstring rest = L"\"\" " + std::wstring(Trimmed(tail.substr(end)));
+    line.script = ScriptArgument(rest.c_str());
+    return line;
+}
 
 std::optional<std::string> ScriptArgument(const wchar_t* commandLine) {
     if (!commandLine) return std::nullopt;

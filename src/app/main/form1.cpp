@@ -44,10 +44,10 @@ AppEnvironment Environment() {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, std::optional<std::string> scriptArgument)
+Form1::Form1(HINSTANCE instance, std::optional<std::string> scriptArgument, RunTrace* trace)
     : instance_(instance),
       scriptArgument_(std::move(scriptArgument)),
-      rooms_(services_.Core(), Product(), Environment()) {
+      rooms_(services_.Core(trace), Product(), Environment()) {
     services_.pump.SetBeforePumping([this] { Render(); });
 }
 

@@ -32,7 +32,8 @@ namespace tavo {
 class Form1 final : private FramEvents, private MainWindowAccess {
 public:
     // `scriptArgument`: the Script file named on the command line, if any.
-    Form1(HINSTANCE instance, std::optional<std::string> scriptArgument);
+    // `trace`: where the run trace goes, if anywhere; it outlives the window.
+    Form1(HINSTANCE instance, std::optional<std::string> scriptArgument, RunTrace* trace = nullptr);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 

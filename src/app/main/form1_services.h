@@ -24,9 +24,9 @@ struct Form1Services {
     Form1Services(const Form1Services&) = delete;
     Form1Services& operator=(const Form1Services&) = delete;
 
-    MainServices Core() {
+    MainServices Core(RunTrace* trace) {
         return {windows, clock, pump, messages, executor, registry, files, dialogs, *codePage, keys,
-                capture, pimage};
+                capture, pimage, trace};
     }
 
     Win32WindowQueries windows;

@@ -37,21 +37,33 @@ void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point) {
     input.Post(window, kWmLButtonUp, 0, lParam);
 }
 
+bool TargetActions::Recognise(const Instruction& in, WindowHandle window, bool flashMode) {
+    const ClientPoint offset = BlockOffset(in.pLocationBase);
+    pimage_.Put(CaptureBlock(capture_, window, in.pLocationX - offset.x, in.pLocationy - offset.y,
+                             kBlockSide, kBlockSide, in.pLocationBase, flashMode));
+    const bool ok = PictureMatches(pimage_.Block(), in.pPicture);
+    const ClientSize size = capture_.ClientArea(window);
+    ExecutionReport::Recognition r;
+    r.point = ToClientPoint(in.pLocationX, in.pLocationy, in.pLocationBase, size.width, size.height);
+    r.seen = Fingerprint(pimage_.Block());
+    r.stored = std::string(TrimSpaces(in.pPicture));
+    r.agreeing = AgreeingPositions(r.seen, in.pPicture);
+    r.percent = AgreementPercent(r.seen, in.pPicture);
+    report_.recognition = std::move(r);
+    return ok;
+}
+
 bool TargetActions::ExecuteInstruction(const Instruction& in, const ExecutionTarget& target) {
     const WindowHandle h = target.served;
-    bool ok = true;
-    if (in.pLocationX != 0 || in.pLocationy != 0) {
-        const ClientPoint offset = BlockOffset(in.pLocationBase);
-        pimage_.Put(CaptureBlock(capture_, h, in.pLocationX - offset.x, in.pLocationy - offset.y,
-                                 kBlockSide, kBlockSide, in.pLocationBase, target.flashMode));
-        ok = PictureMatches(pimage_.Block(), in.pPicture);
-    }
-    if (!ok) return false;
+    report_ = {};
+    if ((in.pLocationX != 0 || in.pLocationy != 0) && !Recognise(in, h, target.flashMode)) return false;
     if (in.LocationX != 0 || in.Locationy != 0) {
         const ClientSize size = capture_.ClientArea(h);
-        PostClick(input_, h, ToClientPoint(in.LocationX, in.Locationy, in.LocationBase, size.width, size.height));
+        report_.click = ToClientPoint(in.LocationX, in.Locationy, in.LocationBase, size.width, size.height);
+        PostClick(input_, h, *report_.click);
     }
     const std::string_view text = TrimSpaces(in.pChar);
+    report_.text = std::string(text);
     if (!text.empty()) keys_.SendText(target.first, text, in.pDelay);
     return true;
 }

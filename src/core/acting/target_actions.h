@@ -33,12 +33,16 @@ public:
         : capture_(capture), input_(input), keys_(keys), pimage_(pimage) {}
 
     bool ExecuteInstruction(const Instruction& instruction, const ExecutionTarget& target) override;
+    ExecutionReport LastReport() const override { return report_; }
 
 private:
+    bool Recognise(const Instruction& in, WindowHandle window, bool flashMode);
+
     WindowCapture& capture_;
     KeyboardInput& input_;
     KeySender& keys_;
     PictureBuffer& pimage_;
+    ExecutionReport report_;
 };
 
 }  // namespace tavo

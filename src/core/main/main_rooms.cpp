@@ -8,7 +8,7 @@ MainRooms::MainRooms(const MainServices& s, ProductInfo product, AppEnvironment 
       files({state, script, commands, settings, s.registry, s.files, s.dialogs, s.messages,
              s.clock, s.codePage},
             env),
-      run({script, state, commands, journal, s.windows, s.clock, s.pump, s.executor}),
+      run({script, state, commands, journal, s.windows, s.clock, s.pump, s.executor, s.trace}),
       fields(script, commands, focus, run, s.messages, s.codePage, s.keys),
       editor({script, settings, commands, focus, run, s.messages}, fields),
       pointer(script, run, s.messages, fields, editor),

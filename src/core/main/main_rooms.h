@@ -15,6 +15,7 @@
 #include "core/model/settings_panel.h"
 #include "core/model/working_state.h"
 #include "core/runner/run_control.h"
+#include "core/runner/run_trace.h"
 #include "core/acting/key_sender.h"
 #include "core/acting/picture_buffer.h"
 #include "platform/clock.h"
@@ -42,6 +43,7 @@ struct MainServices {
     KeySender& keys;         // the editor's immediate sends to the first target window
     WindowCapture& capture;  // a pick's picture
     PictureBuffer& pimage;   // the block captured last, shown as Pimage
+    RunTrace* trace = nullptr;  // tavo.exe --trace FILE
 };
 
 struct MainRooms {

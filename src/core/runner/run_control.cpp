@@ -12,7 +12,15 @@ constexpr const char* kUnknownFault = "未知错误";
 }  // namespace
 
 RunControl::RunControl(const RunServices& services)
-    : services_(services), runLoop_(services.script, services.executor, services.clock, services.pump) {}
+    : services_(services), runLoop_(services.script, services.executor, services.clock, services.pump) {
+    if (services_.trace) runLoop_.SetStepObserver([this](const StepRecord& step) { Trace(step); });
+}
+
+void RunControl::Trace(const StepRecord& step) {
+    const WindowHandle window = slots_.ServedWindow();
+    services_.trace->WriteLine(FormatTraceLine(
+        {services_.clock.Now(), slots_.ServedSlot(), window, services_.windows.WindowText(window), step}));
+}
 
 void RunControl::ResetRoomState() {
     slots_.ResetSlots();

@@ -11,6 +11,7 @@
 #include "core/model/script_state.h"
 #include "core/model/working_state.h"
 #include "core/runner/run_loop.h"
+#include "core/runner/run_trace.h"
 #include "core/runner/window_slots.h"
 #include "core/acting/instruction_executor.h"
 #include "platform/clock.h"
@@ -30,6 +31,7 @@ struct RunServices {
     Clock& clock;
     EventPump& pump;
     InstructionExecutor& executor;
+    RunTrace* trace = nullptr;  // a line per executed Instruction; none: no trace
 };
 
 class RunControl final : public RunButtons, public StateResetListener, private SlotVisitor {
@@ -58,6 +60,7 @@ private:
     void DoTick();
     void LoggingFaults(const std::function<void()>& work);
     void LogFault(const char* what);
+    void Trace(const StepRecord& step);
     void SetRunLocks(bool locked);
 
     RunServices services_;

@@ -9,6 +9,12 @@ std::int64_t RunLoop::NowWholeSeconds() {
     return (clock_.MonotonicMilliseconds() + 500) / 1000;
 }
 
+void RunLoop::Observe(const std::string& key, const std::string& caption, bool ok, int pause) {
+    const ScriptNode* next = script_.Tree().NodeAt(state_.CurrentIndex);
+    observer_({key, caption, ok, executor_.LastReport(), next ? next->key : std::string(),
+               state_.PauseStart ? pause : 0});
+}
+
 bool RunLoop::PauseStillRunning() {
     const double now = static_cast<double>(clock_.MonotonicMilliseconds()) / 1000.0;
     return now - static_cast<double>(*state_.PauseStart) < script_.Current().pPause;
@@ -63,29 +69,26 @@ void RunLoop::RunStep(const TargetSource& target, const RunningFlag& running) {
         state_.LoadedIndex = state_.CurrentIndex;
         script_.SelectInstruction(node);
         const std::string key = node->key;
+        const std::string caption = node->caption;
         const bool hadChild = !node->children.empty();
         const bool ok = executor_.ExecuteInstruction(script_.Current(), target());
 
         // Events ran during the execution; the node may be gone since.
         node = tree.Find(key);
         const std::int16_t pause = script_.Current().pPause;
+        bool stop = false;
         if (!node) {
             state_.CurrentIndex = 1;
         } else if (ok) {
             const int next = NextOnSuccess(*node, hadChild);
-            if (next == 0) {
-                if (pause > 0) state_.PauseStart = NowWholeSeconds();
-                state_.CurrentIndex = 1;
-                break;
-            }
-            state_.CurrentIndex = static_cast<std::int16_t>(next);
-            if (pause > 0) {
-                state_.PauseStart = NowWholeSeconds();
-                break;
-            }
+            stop = next == 0 || pause > 0;
+            if (pause > 0) state_.PauseStart = NowWholeSeconds();
+            state_.CurrentIndex = static_cast<std::int16_t>(next == 0 ? 1 : next);
         } else {
             state_.CurrentIndex = static_cast<std::int16_t>(NextOnFailure(*node));
         }
+        if (observer_) Observe(key, caption, ok, pause);
+        if (stop) break;
         pump_.ProcessPendingEvents();
     }
     if (!running()) script_.SelectInstruction(tree.NodeAt(state_.CurrentIndex));

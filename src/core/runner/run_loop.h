@@ -6,6 +6,7 @@
 
 #include "core/model/script_state.h"
 #include "core/acting/instruction_executor.h"
+#include "core/runner/run_trace.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 
@@ -35,9 +36,14 @@ public:
     // One step against the target `target()` names at the time of each Instruction.
     // `running` is asked after the step: a run stopped meanwhile reselects the next node.
     void RunStep(const TargetSource& target, const RunningFlag& running);
+    // Told of every executed Instruction (the run trace); none by default.
+    void SetStepObserver(std::function<void(const StepRecord&)> observer) {
+        observer_ = std::move(observer);
+    }
 
 private:
     bool PauseStillRunning();
+    void Observe(const std::string& key, const std::string& caption, bool ok, int pause);
     // Index of the node a jump field names, or 0 when blank or naming no node.
     int JumpIndex(const std::string& field) const;
     int NextOnSuccess(const ScriptNode& node, bool hadChild) const;
@@ -49,6 +55,7 @@ private:
     Clock& clock_;
     EventPump& pump_;
     RunState state_;
+    std::function<void(const StepRecord&)> observer_;
 };
 
 }  // namespace tavo
