@@ -1,8 +1,9 @@
 // The core's own costs, natively: a 230-Instruction Script loaded, rebuilt and saved; one
-// run step with an executor that does nothing; a 50-byte text full of key commands
-// typed into a keyboard that only records.
+// run step with an executor that does nothing, without and with the run trace; a 50-byte
+// text full of key commands typed into a keyboard that only records.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/model/script_file.h"
 #include "core/model/script_loader.h"
 #include "core/runner/run_loop.h"
+#include "core/runner/run_trace.h"
 #include "fakes/fake_keyboard.h"
 #include "fakes/fake_services.h"
 #include "script_builder.h"
@@ -49,7 +51,11 @@ BENCHMARK(LoadRebuildSave)->Unit(benchmark::kMicrosecond);
 
 class NothingExecutor : public InstructionExecutor {
 public:
-    bool ExecuteInstruction(const Instruction&, const ExecutionTarget&) override { return true; }
+    bool ExecuteInstruction(const Instruction&, const ExecutionTarget&) override {
+        ++executed;
+        return true;
+    }
+    std::int64_t executed = 0;
 };
 
 void RunStepPerInstruction(benchmark::State& state) {
@@ -62,8 +68,27 @@ void RunStepPerInstruction(benchmark::State& state) {
     const auto target = [] { return ExecutionTarget{7, 7, false}; };
     const auto running = [] { return true; };
     for (auto _ : state) loop.RunStep(target, running);
+    state.SetItemsProcessed(executor.executed);  // items: executed Instructions
 }
 BENCHMARK(RunStepPerInstruction);
+
+// The same step with every executed Instruction traced: the line made, written nowhere.
+void RunStepTraced(benchmark::State& state) {
+    ScriptState script;
+    testing::BuildScript(script, FullScript());
+    NothingExecutor executor;
+    testing::FakeClock clock;
+    testing::FakePump pump;
+    RunLoop loop(script, executor, clock, pump);
+    loop.SetStepObserver([](const StepRecord& step) {
+        benchmark::DoNotOptimize(FormatTraceLine({LocalDateTime{}, 0, 7, "Tavo practice target", step}));
+    });
+    const auto target = [] { return ExecutionTarget{7, 7, false}; };
+    const auto running = [] { return true; };
+    for (auto _ : state) loop.RunStep(target, running);
+    state.SetItemsProcessed(executor.executed);
+}
+BENCHMARK(RunStepTraced);
 
 void TypeKeyCommands(benchmark::State& state) {
     const std::unique_ptr<CodePage936> codePage = MakeCodePage936();
