@@ -1,15 +1,25 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
 #include "cli/bmp_reader.h"
+#include "cli/bmp_writer.h"
 #include "cli/check.h"
 #include "cli/convert.h"
 #include "cli/dump.h"
 #include "cli/file_io.h"
 #include "cli/json_mapping.h"
 #include "cli/key_listing.h"
+#include "cli/simulation.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/code_page.h"
+#include "platform/win32/win32_window_capture.h"
+#endif
 
 namespace tavo::cli {
 namespace {
@@ -108,5 +118,42 @@ int RunFingerprint(const std::string& image, const FingerprintQuery& query, std:
         return Error(err, e.what(), kExitUsage);
     }
 }
+
+int RunSimulate(const std::string& script, const std::string& image, int ticks, std::ostream& out,
+                std::ostream& err) {
+    try {
+        const std::string bytes = ReadWholeFile(PathFromUtf8(script));
+        const Picture window = ReadBmp(ReadWholeFile(PathFromUtf8(image)));
+        const std::string name = image.substr(image.find_last_of("/\\") + 1);
+        const SimulationOutcome outcome = Simulate(bytes, window, ticks, name, out);
+        return outcome.everyPictureFound ? kExitClean : kExitProblems;
+    } catch (const BmpError& e) {
+        return Error(err, image + ": " + e.what(), kExitUsage);
+    } catch (const IoError& e) {
+        return Error(err, e.what(), kExitUsage);
+    }
+}
+
+#ifdef _WIN32
+int RunCapture(const std::string& title, const std::string& outFile, std::ostream& err) {
+    const HWND window = FindWindowW(nullptr, Utf8ToWide(title).c_str());
+    if (!window) return Error(err, "no window titled \"" + title + "\"", kExitUsage);
+    Win32WindowCapture capture;
+    const auto handle = reinterpret_cast<WindowHandle>(window);
+    Picture client = capture.PrintClient(handle);
+    // Wine leaves another process's print black: the screen shows the window then.
+    const auto isBlack = [](std::uint32_t pixel) { return pixel == 0; };
+    const bool drawn = !std::all_of(client.pixels.begin(), client.pixels.end(), isBlack);
+    if (!drawn) client = capture.CopyClientFromScreen(handle);
+    if (client.width == 0 || client.height == 0)
+        return Error(err, "\"" + title + "\" has no client area to capture", kExitUsage);
+    try {
+        WriteFileAtomically(PathFromUtf8(outFile), WriteBmp(client));
+    } catch (const IoError& e) {
+        return Error(err, e.what(), kExitUsage);
+    }
+    return kExitClean;
+}
+#endif
 
 }  // namespace tavo::cli

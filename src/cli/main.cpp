@@ -38,6 +38,8 @@ struct Options {
     int keyDelay = 0;
     tavo::cli::FingerprintQuery query;
     std::string against;
+    std::string window;
+    int ticks = 10;
 };
 
 struct Commands {
@@ -46,6 +48,8 @@ struct Commands {
     CLI::App* convert;
     CLI::App* keys;
     CLI::App* fingerprint;
+    CLI::App* simulate;
+    CLI::App* capture;
 };
 
 // Stored numbers are 16-bit in a Script; the same range is taken here.
@@ -82,6 +86,19 @@ void AddRunnerCommands(CLI::App& app, Options& o, Commands& c) {
         ->check(kInt16Range)
         ->capture_default_str();
     c.fingerprint->add_option("--against", o.against, "Stored fingerprint pPicture (36 of 0/1)");
+    c.simulate = app.add_subcommand(
+        "simulate", "Run a Script against a screenshot of the target's client area and trace it");
+    c.simulate->add_option("SCRIPT", o.file, "Script file (.gmx)")->required();
+    c.simulate->add_option("--window", o.window, "24- or 32-bit BMP standing for the client area")
+        ->required();
+    c.simulate->add_option("--ticks", o.ticks, "One-second ticks to run")
+        ->check(CLI::Range(1, 100000))
+        ->capture_default_str();
+#ifdef _WIN32
+    c.capture = app.add_subcommand("capture", "Save a window's client area as Tavo captures it, as a BMP");
+    c.capture->add_option("TITLE", o.text, "The window's title, exactly")->required();
+    c.capture->add_option("OUT", o.out, "BMP file to write")->required();
+#endif
 }
 
 int Dispatch(const Commands& c, Options& o) {
@@ -94,6 +111,10 @@ int Dispatch(const Commands& c, Options& o) {
         if (c.fingerprint->count("--against") > 0) o.query.against = o.against;
         return RunFingerprint(o.file, o.query, std::cout, std::cerr);
     }
+    if (c.simulate->parsed()) return RunSimulate(o.file, o.window, o.ticks, std::cout, std::cerr);
+#ifdef _WIN32
+    if (c.capture->parsed()) return RunCapture(o.text, o.out, std::cerr);
+#endif
     return kExitUsage;
 }
 

@@ -6,6 +6,7 @@
 #include "bmp_bytes.h"
 #include "case_names.h"
 #include "cli/bmp_reader.h"
+#include "cli/bmp_writer.h"
 
 namespace tavo::cli {
 namespace {
@@ -142,6 +143,16 @@ TEST_P(BadBmp, IsRefusedWithAClearMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadBmp, ::testing::ValuesIn(BadCases()), case_names::ByName{});
+
+// What capture writes reads back as the same pixels: red and blue in their places, rows
+// the right way up, and the padding of a width that is no multiple of four.
+TEST(WriteBmp, ReadsBackAsTheSamePicture) {
+    Picture picture(5, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            picture.Set(x, y, (0x0000FFu << (8 * (x % 3))) | static_cast<std::uint32_t>(y * 40));
+    EXPECT_EQ(ReadBmp(WriteBmp(picture)), picture);
+}
 
 }  // namespace
 }  // namespace tavo::cli

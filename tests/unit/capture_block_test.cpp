@@ -23,7 +23,8 @@ Picture Numbered(int width, int height, std::uint32_t salt) {
 // black where the block starts (the screen's copy then), and plug-in mode.
 TEST(CaptureBlock, EqualsTheBlockCutFromTheWholeArea) {
     const ClientSize sizes[] = {{64, 48}, {13, 9}};
-    const ClientPoint places[] = {{20, 20}, {-5, 30}, {30, -5}, {58, 20}, {20, 44}, {-40, -40}, {200, 10}};
+    const ClientPoint places[] = {{20, 20}, {-5, 30},   {30, -5}, {58, 20},
+                                  {20, 44}, {-40, -40}, {200, 10}};
     for (const ClientSize size : sizes)
         for (const bool blackCorner : {false, true})
             for (const bool flash : {false, true})
@@ -32,13 +33,16 @@ TEST(CaptureBlock, EqualsTheBlockCutFromTheWholeArea) {
                         testing::FakeCapture capture;
                         capture.printed = Numbered(size.width, size.height, 1);
                         capture.screen = Numbered(size.width, size.height, 2);
-                        const ClientPoint at = ToClientPoint(p.x, p.y, code, size.width, size.height);
+                        const ClientPoint at =
+                            ToClientPoint(p.x, p.y, code, size.width, size.height);
                         if (blackCorner) capture.printed.Set(at.x, at.y, 0);
                         SCOPED_TRACE(::testing::Message()
-                                     << size.width << "x" << size.height << " code " << code << " at "
-                                     << p.x << "," << p.y << " black " << blackCorner << " flash " << flash);
+                                     << size.width << "x" << size.height << " code " << code
+                                     << " at " << p.x << "," << p.y << " black " << blackCorner
+                                     << " flash " << flash);
                         EXPECT_EQ(CaptureBlock(capture, kWindow, p.x, p.y, 12, 12, code, flash),
-                                  CaptureBlockFromWholeArea(capture, kWindow, p.x, p.y, 12, 12, code, flash));
+                                  CaptureBlockFromWholeArea(capture, kWindow, p.x, p.y, 12, 12,
+                                                            code, flash));
                     }
 }
 

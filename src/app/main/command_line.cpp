@@ -42,8 +42,9 @@ CommandLine ParseCommandLine(const wchar_t* commandLine) {
     constexpr std::wstring_view kTrace = L"--trace";
     if (!commandLine) return {};
     std::wstring_view tail = Trimmed(Tail(commandLine));
-    if (!tail.starts_with(kTrace) || tail.size() == kTrace.size() || !std::iswspace(tail[kTrace.size()]))
-        return {ScriptArgument(commandLine), std::nullopt};
+    const bool traced = tail.starts_with(kTrace) && tail.size() > kTrace.size() &&
+                        std::iswspace(tail[kTrace.size()]);
+    if (!traced) return {ScriptArgument(commandLine), std::nullopt};
     tail = Trimmed(tail.substr(kTrace.size()));
     std::size_t end = 0;
     std::wstring_view file;

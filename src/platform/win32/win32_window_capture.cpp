@@ -118,7 +118,8 @@ Picture Win32WindowCapture::PrintClientRegion(WindowHandle window, ClientRect re
     for (int dy = 0; dy < region.height; ++dy)
         for (int dx = 0; dx < region.width; ++dx) {
             const int x = region.x + dx, y = region.y + dy;
-            if (x >= 0 && y >= 0 && x < client.right && y < client.bottom) block.Set(dx, dy, print_.At(x, y));
+            const bool inside = x >= 0 && y >= 0 && x < client.right && y < client.bottom;
+            if (inside) block.Set(dx, dy, print_.At(x, y));
         }
     return block;
 }
