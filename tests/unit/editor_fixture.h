@@ -79,7 +79,7 @@ protected:
     KeySender keys{keyboard, *codePage};
     FieldEditor fields{script, commands, focus, room, messages, *codePage, keys};
     TreeEditor editor{{script, settings, commands, focus, room, messages}, fields};
-    TreePointer pointer{script, room, messages, fields, editor};
+    TreePointer pointer{script, room, messages, *codePage, fields, editor};
 };
 
 }  // namespace tavo::testing

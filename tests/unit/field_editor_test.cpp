@@ -105,6 +105,12 @@ TEST_F(FieldEditorTest, TheTextIsTrimmedAndCutToFiftyBytesWithABeep) {
     EXPECT_EQ(fields.View().lChar, wide + "你");
     EXPECT_EQ(messages.beeps, 2);
     EXPECT_EQ(StoredChar(), FixWidth(wide + "你", kCharWidth));
+
+    // What code page 936 cannot hold would be typed as "?": dropped with a beep, as the cut.
+    fields.CharChanged("a😀b한c?€");
+    EXPECT_EQ(fields.View().lChar, "abc?€");
+    EXPECT_EQ(messages.beeps, 3);
+    EXPECT_EQ(StoredChar(), FixWidth("abc?€", kCharWidth));
 }
 
 TEST_F(FieldEditorTest, AKeyCommandEnablesTheKeyDelayAndFocusesIt) {

@@ -112,6 +112,12 @@ TEST_F(TreePointerTest, ACaptionEditStoresTheTrimmedTextAndShowsItAsTyped) {
     EXPECT_TRUE(script.Modified());
     script.SelectInstruction(script.Tree().Find("L1"));  // as a save reads every node
     EXPECT_EQ(script.Current().NodeText, FixWidth("go", kNodeTextWidth));
+    EXPECT_EQ(messages.beeps, 0);
+
+    pointer.CaptionEdited("登录😀");  // the file could not hold the emoji
+    EXPECT_EQ(script.Tree().Find("L1")->caption, "登录");
+    EXPECT_EQ(script.Current().NodeText, FixWidth("登录", kNodeTextWidth));
+    EXPECT_EQ(messages.beeps, 1);
 }
 
 TEST_F(TreePointerTest, ADropReparentsTheSubtreeOrRefusesAMoveIntoItself) {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/editor/field_number.h"
+#include "core/model/cp936_field.h"
 #include "core/util/text.h"
 
 namespace tavo {
@@ -69,6 +70,13 @@ void FieldEditor::SetChar(const std::string& text) {
 
 void FieldEditor::CharRule() {
     std::string s(TrimSpaces(view_.lChar));
+    // What the file cannot hold would be typed as "?": it is dropped as the 50-byte cut is.
+    if (const std::string kept = WithoutUnencodable(codePage_, s); kept != s) {
+        messages_.Beep();
+        view_.lChar = kept;
+        CharRule();
+        return;
+    }
     if (codePage_.Encode(s).size() > kCharBytes) {
         std::size_t count = CharCount(s);
         while (count > 0 && codePage_.Encode(FirstChars(s, count)).size() > kCharBytes) --count;

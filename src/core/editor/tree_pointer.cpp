@@ -1,5 +1,6 @@
 #include "core/editor/tree_pointer.h"
 
+#include "core/model/cp936_field.h"
 #include "core/util/text.h"
 
 namespace tavo {
@@ -67,9 +68,12 @@ bool TreePointer::MayEditCaption(const std::string& node) const {
     return current && current->key == node;
 }
 
-void TreePointer::CaptionEdited(const std::string& text) {
+void TreePointer::CaptionEdited(const std::string& typed) {
     ScriptNode* current = script_.CurrentNode();
     if (!current) return;
+    // A character the file cannot hold would come back as "?": dropped, with a beep.
+    const std::string text = WithoutUnencodable(codePage_, typed);
+    if (text != typed) messages_.Beep();
     script_.Current().NodeText = FixWidth(TrimSpaces(text), kNodeTextWidth);
     script_.StoreInstruction();
     script_.Tree().SetCaption(current, text);  // the tree shows the text as typed

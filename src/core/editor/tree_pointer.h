@@ -6,6 +6,7 @@
 
 #include "core/editor/editor_geometry.h"
 #include "core/editor/tree_editor.h"
+#include "platform/code_page.h"
 
 namespace tavo {
 
@@ -23,9 +24,9 @@ inline constexpr const char* kCannotDrop = "指令不能移动到此位置。";
 class TreePointer {
 public:
     TreePointer(ScriptState& script, RunButtons& runButtons, MessageBoxes& messages,
-                FieldEditor& fields, TreeEditor& editor)
-        : script_(script), runButtons_(runButtons), messages_(messages), fields_(fields),
-          editor_(editor) {}
+                CodePage936& codePage, FieldEditor& fields, TreeEditor& editor)
+        : script_(script), runButtons_(runButtons), messages_(messages), codePage_(codePage),
+          fields_(fields), editor_(editor) {}
 
     // `node`: the key of the node under the pointer, if any. Points are twips relative
     // to the tree.
@@ -64,6 +65,7 @@ private:
     ScriptState& script_;
     RunButtons& runButtons_;
     MessageBoxes& messages_;
+    CodePage936& codePage_;
     FieldEditor& fields_;
     TreeEditor& editor_;
     std::string dragKey_;

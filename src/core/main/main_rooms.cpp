@@ -11,7 +11,7 @@ MainRooms::MainRooms(const MainServices& s, ProductInfo product, AppEnvironment 
       run({script, state, commands, journal, s.windows, s.clock, s.pump, s.executor, s.trace}),
       fields(script, commands, focus, run, s.messages, s.codePage, s.keys),
       editor({script, settings, commands, focus, run, s.messages}, fields),
-      pointer(script, run, s.messages, fields, editor),
+      pointer(script, run, s.messages, s.codePage, fields, editor),
       pickerPanel(fields),
       picking(script, pickerPanel,
               {s.windows, s.capture, s.clock, s.pump, s.pimage, s.messages, journal}) {

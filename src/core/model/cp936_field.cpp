@@ -39,4 +39,14 @@ std::string DecodeField(CodePage936& codePage, std::string_view bytes, std::size
     return FixWidth(codePage.Decode(WithoutDanglingLead(bytes)), widthChars);
 }
 
+std::string WithoutUnencodable(CodePage936& codePage, std::string_view text) {
+    std::string kept;
+    const std::size_t count = CharCount(text);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string c = MidChars(text, i, 1);
+        if (c == "?" || codePage.Encode(c) != "?") kept += c;
+    }
+    return kept;
+}
+
 }  // namespace tavo

@@ -17,6 +17,10 @@ std::string EncodeField(CodePage936& codePage, std::string_view text, std::size_
 // dropped.
 std::string DecodeField(CodePage936& codePage, std::string_view bytes, std::size_t widthChars);
 
+// `text` without the characters code page 936 cannot hold (an emoji, most other
+// scripts), which a field would store as "?".
+std::string WithoutUnencodable(CodePage936& codePage, std::string_view text);
+
 // Without a final lead byte that has lost its second byte.
 std::string_view WithoutDanglingLead(std::string_view bytes);
 
