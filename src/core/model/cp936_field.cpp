@@ -44,7 +44,9 @@ std::string WithoutUnencodable(CodePage936& codePage, std::string_view text) {
     const std::size_t count = CharCount(text);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string c = MidChars(text, i, 1);
-        if (c == "?" || codePage.Encode(c) != "?") kept += c;
+        // Held when it comes back from its bytes: a substitute ("?", or "??" for a
+        // character outside the basic plane on Windows) never does.
+        if (codePage.Decode(codePage.Encode(c)) == c) kept += c;
     }
     return kept;
 }
