@@ -58,6 +58,8 @@ public:
     std::int64_t executed = 0;
 };
 
+// One run step, per executed Instruction; with range(0) set, every executed Instruction
+// is traced as well: the line made, written nowhere.
 void RunStepPerInstruction(benchmark::State& state) {
     ScriptState script;
     testing::BuildScript(script, FullScript());
@@ -65,30 +67,17 @@ void RunStepPerInstruction(benchmark::State& state) {
     testing::FakeClock clock;
     testing::FakePump pump;
     RunLoop loop(script, executor, clock, pump);
+    if (state.range(0) != 0)
+        loop.SetStepObserver([](const StepRecord& step) {
+            const TraceEntry entry{LocalDateTime{}, 0, 7, "Tavo practice target", step};
+            benchmark::DoNotOptimize(FormatTraceLine(entry));
+        });
     const auto target = [] { return ExecutionTarget{7, 7, false}; };
     const auto running = [] { return true; };
     for (auto _ : state) loop.RunStep(target, running);
     state.SetItemsProcessed(executor.executed);  // items: executed Instructions
 }
-BENCHMARK(RunStepPerInstruction);
-
-// The same step with every executed Instruction traced: the line made, written nowhere.
-void RunStepTraced(benchmark::State& state) {
-    ScriptState script;
-    testing::BuildScript(script, FullScript());
-    NothingExecutor executor;
-    testing::FakeClock clock;
-    testing::FakePump pump;
-    RunLoop loop(script, executor, clock, pump);
-    loop.SetStepObserver([](const StepRecord& step) {
-        benchmark::DoNotOptimize(FormatTraceLine({LocalDateTime{}, 0, 7, "Tavo practice target", step}));
-    });
-    const auto target = [] { return ExecutionTarget{7, 7, false}; };
-    const auto running = [] { return true; };
-    for (auto _ : state) loop.RunStep(target, running);
-    state.SetItemsProcessed(executor.executed);
-}
-BENCHMARK(RunStepTraced);
+BENCHMARK(RunStepPerInstruction)->ArgName("traced")->Arg(0)->Arg(1);
 
 void TypeKeyCommands(benchmark::State& state) {
     const std::unique_ptr<CodePage936> codePage = MakeCodePage936();

@@ -6,6 +6,7 @@
 
 #include "cli/key_listing.h"
 #include "cli/load_simulation.h"
+#include "core/acting/recognition.h"
 #include "core/acting/target_actions.h"
 #include "core/model/gmx_format.h"
 #include "core/model/script_state.h"
@@ -25,21 +26,14 @@ public:
     ClientSize ClientArea(WindowHandle) override { return {shot_.width, shot_.height}; }
     Picture PrintClient(WindowHandle) override { return shot_; }
     Picture CopyClientFromScreen(WindowHandle) override { return shot_; }
-    Picture PrintClientRegion(WindowHandle, ClientRect region) override { return Region(region); }
+    Picture PrintClientRegion(WindowHandle, ClientRect region) override {
+        return CutRegion(shot_, region);
+    }
     Picture CopyClientRegionFromScreen(WindowHandle, ClientRect region) override {
-        return Region(region);
+        return CutRegion(shot_, region);
     }
 
 private:
-    Picture Region(ClientRect region) const {
-        Picture block(region.width, region.height);
-        for (int dy = 0; dy < region.height; ++dy)
-            for (int dx = 0; dx < region.width; ++dx) {
-                const std::int64_t pixel = shot_.At(region.x + dx, region.y + dy);
-                if (pixel >= 0) block.Set(dx, dy, static_cast<std::uint32_t>(pixel));
-            }
-        return block;
-    }
     const Picture& shot_;
 };
 

@@ -77,21 +77,28 @@ int AgreementPercent(std::string_view fingerprint, std::string_view stored) {
     return AgreeingPositions(fingerprint, stored) * 100 / static_cast<int>(fingerprint.size());
 }
 
+bool FingerprintMatches(std::string_view fingerprint, std::string_view stored) {
+    if (TrimSpaces(fingerprint).empty() || TrimSpaces(stored).empty()) return false;
+    return AgreementPercent(fingerprint, stored) > kMatchPercent;
+}
+
 bool PictureMatches(const Picture& block, std::string_view stored) {
-    const std::string fp = Fingerprint(block);
-    if (TrimSpaces(fp).empty() || TrimSpaces(stored).empty()) return false;
-    return AgreementPercent(fp, stored) > kMatchPercent;
+    return FingerprintMatches(Fingerprint(block), stored);
+}
+
+Picture CutRegion(const Picture& whole, ClientRect region) {
+    Picture block(region.width, region.height);
+    for (int dy = 0; dy < region.height; ++dy)
+        for (int dx = 0; dx < region.width; ++dx) {
+            const std::int64_t pixel = whole.At(region.x + dx, region.y + dy);
+            if (pixel >= 0) block.Set(dx, dy, static_cast<std::uint32_t>(pixel));
+        }
+    return block;
 }
 
 Picture CutBlock(const Picture& surface, int x, int y, int width, int height, int code) {
     const ClientPoint at = ToClientPoint(x, y, code, surface.width, surface.height);
-    Picture block(width, height);
-    for (int dy = 0; dy < height; ++dy)
-        for (int dx = 0; dx < width; ++dx) {
-            const std::int64_t pixel = surface.At(at.x + dx, at.y + dy);
-            block.Set(dx, dy, pixel < 0 ? 0 : static_cast<std::uint32_t>(pixel));
-        }
-    return block;
+    return CutRegion(surface, {at.x, at.y, width, height});
 }
 
 }  // namespace tavo

@@ -39,7 +39,11 @@ int AgreeingPositions(std::string_view fingerprint, std::string_view stored);
 // floor(agreeing / length × 100); 0 for an empty fingerprint.
 int AgreementPercent(std::string_view fingerprint, std::string_view stored);
 
+bool FingerprintMatches(std::string_view fingerprint, std::string_view stored);
 bool PictureMatches(const Picture& block, std::string_view stored);
+
+// The region of a picture of the client area; pixels outside the picture read as black.
+Picture CutRegion(const Picture& whole, ClientRect region);
 
 // The width × height block whose reference point, under `code`, is (x, y) in the client
 // area of `surface`; pixels outside the surface read as black.

@@ -41,11 +41,11 @@ bool TargetActions::Recognise(const Instruction& in, WindowHandle window, bool f
     const ClientPoint offset = BlockOffset(in.pLocationBase);
     pimage_.Put(CaptureBlock(capture_, window, in.pLocationX - offset.x, in.pLocationy - offset.y,
                              kBlockSide, kBlockSide, in.pLocationBase, flashMode));
-    const bool ok = PictureMatches(pimage_.Block(), in.pPicture);
     const ClientSize size = capture_.ClientArea(window);
     ExecutionReport::Recognition r;
     r.point = ToClientPoint(in.pLocationX, in.pLocationy, in.pLocationBase, size.width, size.height);
     r.seen = Fingerprint(pimage_.Block());
+    const bool ok = FingerprintMatches(r.seen, in.pPicture);
     r.stored = std::string(TrimSpaces(in.pPicture));
     r.agreeing = AgreeingPositions(r.seen, in.pPicture);
     r.percent = AgreementPercent(r.seen, in.pPicture);

@@ -57,21 +57,19 @@ void SettingsPanel::Connect(EmptyInstructionGuard& guard, RunButtons& runButtons
 }
 
 void SettingsPanel::ResetState() {
-    WorkingState& state = state_;
-    state.ProgramFolder = WithTrailingBackslash(programFolder_);
-    if (auto name = services_.registry.Read(kRegistryFileName)) state.ScriptName = *name;
-    if (state.ScriptName.empty()) state.ScriptName = kDefaultScriptName;
-    ScriptState& script = script_;
-    script.Tree().Clear();
-    state.settings.WindowKeyword = std::string(TrimSpaces(boxes_.Name_txt));
-    state.settings.MinWidth = static_cast<int>(RoundedValue(boxes_.Width_txt));
-    state.settings.MinHeight = static_cast<int>(RoundedValue(boxes_.Height_txt));
+    state_.ProgramFolder = WithTrailingBackslash(programFolder_);
+    if (auto name = services_.registry.Read(kRegistryFileName)) state_.ScriptName = *name;
+    if (state_.ScriptName.empty()) state_.ScriptName = kDefaultScriptName;
+    script_.Tree().Clear();
+    state_.settings.WindowKeyword = std::string(TrimSpaces(boxes_.Name_txt));
+    state_.settings.MinWidth = static_cast<int>(RoundedValue(boxes_.Width_txt));
+    state_.settings.MinHeight = static_cast<int>(RoundedValue(boxes_.Height_txt));
     services_.journal.Restart(LogHeader(product_, services_.clock.Now()));
     // The Instruction of a discarded Script is no node's: nothing is current until a node
     // is selected again.
-    script.ReleaseCurrentNode();
-    ResetContent(script.Current());
-    script.SetModified(false);
+    script_.ReleaseCurrentNode();
+    ResetContent(script_.Current());
+    script_.SetModified(false);
     services_.commands.EnableInstructionButtons(false);
     // The panel would show an Instruction that no node holds any more.
     services_.commands.pictShown = false;

@@ -1,5 +1,6 @@
 #pragma once
 // A window whose drawing is a given picture; the screen shows another.
+#include "core/acting/recognition.h"
 #include "platform/window_capture.h"
 
 namespace tavo::testing {
@@ -12,22 +13,10 @@ public:
     Picture PrintClient(WindowHandle) override { return ++prints, printed; }
     Picture CopyClientFromScreen(WindowHandle) override { return ++screenCopies, screen; }
     Picture PrintClientRegion(WindowHandle, ClientRect region) override {
-        return ++prints, Region(printed, region);
+        return ++prints, CutRegion(printed, region);
     }
     Picture CopyClientRegionFromScreen(WindowHandle, ClientRect region) override {
-        return ++screenCopies, Region(screen, region);
-    }
-
-private:
-    // The region of a picture of the client area; black outside it.
-    static Picture Region(const Picture& whole, ClientRect region) {
-        Picture block(region.width, region.height);
-        for (int dy = 0; dy < region.height; ++dy)
-            for (int dx = 0; dx < region.width; ++dx) {
-                const std::int64_t pixel = whole.At(region.x + dx, region.y + dy);
-                if (pixel >= 0) block.Set(dx, dy, static_cast<std::uint32_t>(pixel));
-            }
-        return block;
+        return ++screenCopies, CutRegion(screen, region);
     }
 };
 
