@@ -6,7 +6,7 @@
 #   scripts/e2e.sh BUILD_DIR [ARGS FOR tavo_e2e.exe, e.g. --gtest_filter=TavoRun.*]
 #
 # E2E_ONLY=1 skips the unit and tavo-cli tests; WINE_KEEP_PREFIX=1 keeps the prefix and
-# work folder.
+# work folder. Without tavo_e2e.exe arguments the locale cases also run under en_US.UTF-8.
 # Exits non-zero when anything fails or a suite does not finish in time.
 set -euo pipefail
 
@@ -83,6 +83,16 @@ inner() {
     fi
     run_suite "end-to-end tests" "$E2E_TIMEOUT" "$work/e2e.out" \
         "$build/tests/e2e/tavo_e2e.exe" "$@" || e2e_status=$?
+    # The locale cases once more where the system code page is 1252, not 936.
+    local other_locale=0
+    if [ $# -eq 0 ]; then
+        other_locale=1
+        local chinese=("${WINE_LOCALE_ENV[@]}")
+        WINE_LOCALE_ENV=(LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8)
+        run_suite "end-to-end tests under en_US.UTF-8" "$UNIT_TIMEOUT" "$work/e2e-en.out" \
+            "$build/tests/e2e/tavo_e2e.exe" --gtest_filter='TavoLocale.*' || e2e_status=$?
+        WINE_LOCALE_ENV=("${chinese[@]}")
+    fi
 
     echo "=== summary ==="
     if [ -z "${E2E_ONLY:-}" ]; then
@@ -90,6 +100,7 @@ inner() {
         summary_of "tavo-cli tests" "$work/cli.out"
     fi
     summary_of "end-to-end tests" "$work/e2e.out"
+    [ "$other_locale" -eq 0 ] || summary_of "end-to-end tests under en_US.UTF-8" "$work/e2e-en.out"
     if [ "$unit_status" -ne 0 ] || [ "$e2e_status" -ne 0 ]; then
         echo "e2e: FAILED (unit exit $unit_status, e2e exit $e2e_status)"
         return 1

@@ -28,11 +28,13 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Wine takes its Unix-side text encoding (paths, command lines) from the locale; without
-# a generated zh_CN.UTF-8 it falls back to ASCII and Chinese file names break.
-if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+# a generated locale it falls back to ASCII and Chinese file names break. zh_CN.UTF-8 is
+# the locale Tavo runs under; en_US.UTF-8 is the other code page the tests try.
+for wanted in zh_CN en_US; do
+  locale -a 2>/dev/null | grep -qix "$wanted.utf8" && continue
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+  grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
   $SUDO locale-gen >/dev/null
-fi
+done

@@ -81,6 +81,12 @@ void ListingKeyboard::Post(WindowHandle, std::uint32_t message, std::uint32_t wP
                       static_cast<unsigned>(wParam), static_cast<unsigned>(lParam));
 }
 
+void ListingKeyboard::PostWide(WindowHandle, std::uint32_t message, std::uint32_t wParam,
+                               std::uint32_t lParam) {
+    out_ << Formatted("%-13s wParam 0x%08X lParam 0x%08X (UTF-16)\n", MessageName(message),
+                      static_cast<unsigned>(wParam), static_cast<unsigned>(lParam));
+}
+
 void ListingKeyboard::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) {
     out_ << Formatted("%-13s key 0x%02X scan 0x%02X %s\n", "keybd_event", unsigned{virtualKey},
                       unsigned{scan}, (flags & kKeyEventKeyUp) != 0 ? "release" : "press");

@@ -26,6 +26,10 @@ public:
 
     void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
               std::uint32_t lParam) override;
+    // Lists what an ANSI window is sent: the code-page form.
+    bool IsUnicodeWindow(WindowHandle) override { return false; }
+    void PostWide(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                  std::uint32_t lParam) override;
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) override;
     std::uint32_t ScanCode(std::uint32_t code) override { return scanCodes_(code); }
     void Sleep(int milliseconds) override;

@@ -60,6 +60,11 @@ public:
               std::uint32_t lParam) override {
         listing_.Post(window, message, wParam, lParam);
     }
+    bool IsUnicodeWindow(WindowHandle window) override { return listing_.IsUnicodeWindow(window); }
+    void PostWide(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                  std::uint32_t lParam) override {
+        listing_.PostWide(window, message, wParam, lParam);
+    }
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) override {
         listing_.KeybdEvent(virtualKey, scan, flags);
     }

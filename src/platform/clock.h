@@ -14,7 +14,8 @@ public:
     // Milliseconds from an arbitrary start; never goes back, unaffected by midnight or
     // changes of the wall clock.
     virtual std::int64_t MonotonicMilliseconds() = 0;
-    // Blocks the user-interface thread for a moment (a pick waits for a repaint).
+    // Waits a moment (a pick waits for a repaint). The window's clock keeps its messages
+    // flowing meanwhile.
     virtual void Sleep(int ms) = 0;
 };
 

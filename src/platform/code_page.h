@@ -8,11 +8,18 @@
 
 namespace tavo {
 
-class CodePage936 {
+// The encoding narrow window messages carry: the system's ANSI code page.
+class SystemCodePage {
 public:
-    virtual ~CodePage936() = default;
-    // A character that has no code-page-936 form becomes "?".
+    virtual ~SystemCodePage() = default;
+    // A character that has no form in the code page becomes "?".
     virtual std::string Encode(std::string_view utf8) = 0;
+};
+
+// Code page 936 is also the system code page of the systems Scripts are written on, and
+// stands for it where no other is known.
+class CodePage936 : public SystemCodePage {
+public:
     // Bytes 0x00-0x7F are themselves and 0x80 is the euro sign. A lead byte 0x81-0xFE and a
     // trail byte 0x40-0x7E or 0x80-0xFE form one unit, "?" when the table has no character
     // for it (a private-use one counts as none). Any other byte is one "?" and decoding goes

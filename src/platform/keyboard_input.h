@@ -21,9 +21,16 @@ public:
     // wParam and lParam as 32-bit values, the way the messages carry them.
     virtual void Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                       std::uint32_t lParam) = 0;
+    // A window that takes characters as UTF-16 (IsWindowUnicode); any other takes them in
+    // the system code page.
+    virtual bool IsUnicodeWindow(WindowHandle window) = 0;
+    // The wide form of Post: a WM_CHAR's wParam is a UTF-16 unit.
+    virtual void PostWide(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                          std::uint32_t lParam) = 0;
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scan, std::uint32_t flags) = 0;
     // MapVirtualKeyA(code, 0): the scan code of a virtual key.
     virtual std::uint32_t ScanCode(std::uint32_t code) = 0;
+    // The window's run keeps its messages flowing meanwhile.
     virtual void Sleep(int milliseconds) = 0;
 };
 

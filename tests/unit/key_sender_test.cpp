@@ -110,6 +110,18 @@ TEST_F(KeySenderTest, DoubleByteCharactersCarryTheirCodePageCode) {
     EXPECT_EQ(Send("/*中*/"), (Events{"CHAR 0xFFFFD6D0 0x1", "KEYUP 0xFFFFD6D0 0xC0000001"}));
 }
 
+TEST_F(KeySenderTest, AUnicodeWindowIsGivenCharactersAsUtf16AndKeyStrokesAsBefore) {
+    keyboard.unicodeWindow = true;
+    EXPECT_EQ(Send("中a"), Join({{"wide CHAR 0x4E2D 0x1", "wide CHAR 0x61 0x1"}, kEnter}));
+    EXPECT_EQ(Send("/*中*/"), (Events{"wide CHAR 0x4E2D 0x1", "KEYUP 0xFFFFD6D0 0xC0000001"}));
+    EXPECT_EQ(Send("/*ctrl+c*/", 250)[1], "KEYDOWN 0x43 0x2E0001");
+    // Outside the basic plane, and outside the code page: a surrogate pair, not "?".
+    EXPECT_EQ(Send("😀"), Join({{"wide CHAR 0xD83D 0x1", "wide CHAR 0xDE00 0x1"}, kEnter}));
+    EXPECT_EQ(Send("/*😀*/").front(), "wide CHAR 0xD83D 0x1");
+    keyboard.unicodeWindow = false;
+    EXPECT_EQ(Send("😀"), Join({{"CHAR 0x3F 0x1"}, kEnter}));
+}
+
 TEST_F(KeySenderTest, KeyDelayIsAtLeastOneHundred) {
     EXPECT_EQ(EffectiveKeyDelay(50), 100);
     EXPECT_EQ(EffectiveKeyDelay(250), 250);

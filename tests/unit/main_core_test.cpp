@@ -183,6 +183,24 @@ TEST_F(MainCoreTest, StopChosenDuringAStepTakesEffectAtItsEnd) {
     EXPECT_EQ(executor.executed.size(), 2u);
 }
 
+TEST_F(MainCoreTest, ACloseAskedForDuringAStepWaitsForTheEndOfTheTick) {
+    AddTarget();
+    main.RunTick();
+    Build({{"L1", ""}, {"L2", "", 3}});
+    main.Script().SetModified(true);
+    main.Choose(Command::CtrlRun);
+    EXPECT_FALSE(main.RunTick());  // positions the run
+    std::optional<bool> closedDuringStep;
+    executor.during = [&] {
+        if (!closedDuringStep) closedDuringStep = main.Closing();
+    };
+    EXPECT_TRUE(main.RunTick());
+    EXPECT_EQ(closedDuringStep, false);
+    EXPECT_TRUE(MessageTexts().empty());  // nothing asked in the middle of the step
+    EXPECT_EQ(executor.Keys(), (std::vector<std::string>{"L1", "L2"}));
+    EXPECT_FALSE(main.RunTick());  // said once
+}
+
 TEST_F(MainCoreTest, AFaultInAStepIsLoggedAndTheTicksGoOn) {
     AddTarget();
     main.RunTick();

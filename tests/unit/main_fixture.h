@@ -27,7 +27,7 @@ public:
     MainUnderTest(MainRooms& rooms, MainCore& core) : rooms_(rooms), core_(core) {}
     void Startup(const std::optional<std::string>& argument = std::nullopt) { core_.Startup(argument); }
     bool Closing() { return core_.Closing(); }
-    void RunTick() { core_.RunTick(); }
+    bool RunTick() { return core_.RunTick(); }
     void Choose(Command command) { core_.Choose(command); }
     void Handle(const SettingsEvent& event) { core_.Handle(event); }
     MainViewModel View() const { return core_.View(); }

@@ -187,6 +187,18 @@ TEST_F(RunLoopTest, ANodeRemovedWhileItRunsDoesNotBreakTheWalk) {
     EXPECT_EQ(loop.State().CurrentIndex, 1);
 }
 
+// The window answers during an execution: a click on the tree there selects another
+// Instruction, whose pause and jumps must not steer the step.
+TEST_F(RunLoopTest, AnInstructionSelectedDuringAnExecutionDoesNotSteerTheStep) {
+    Build({{"L1", ""}, {"L2", "", 3, "L1"}, {"L3", ""}});
+    Step();
+    executor.during = [this] {
+        if (KeyOf(script.Current().NodeKey) == "L1") script.SelectInstruction(script.Tree().Find("L2"));
+    };
+    EXPECT_EQ(Step(), (Keys{"L1", "L2"}));
+    EXPECT_EQ(loop.State().CurrentIndex, 1);
+}
+
 TEST_F(RunLoopTest, StopDuringAStepFinishesItAndSelectsTheNextInstruction) {
     Build({{"L1", ""}, {"L2", "", 2}, {"L3", ""}});
     Step();

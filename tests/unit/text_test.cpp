@@ -19,5 +19,21 @@ TEST(LeadingInt16, ReadsLeadingSignAndDigits) {
     for (const auto& c : cases) EXPECT_EQ(LeadingInt16(c.text), c.value) << c.text;
 }
 
+
+TEST(Utf16Units, CodePointsBecomeUnitsAndMalformedBytesReplacementCharacters) {
+    const struct {
+        const char* utf8;
+        std::u16string units;
+    } cases[] = {
+        {"a中", u"a\u4E2D"},
+        {"😀", u"\xD83D\xDE00"},
+        {"\xC3", u"\xFFFD"},                        // cut short at the end
+        {"\xE4\xB8" "a", u"\xFFFD\xFFFD" "a"},      // cut short before another character
+        {"\xC0\x80", u"\xFFFD\xFFFD"},              // overlong
+        {"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"},    // an encoded surrogate
+    };
+    for (const auto& c : cases) EXPECT_EQ(Utf16Units(c.utf8), c.units) << c.utf8;
+}
+
 }  // namespace
 }  // namespace tavo

@@ -136,8 +136,10 @@ bool Form1::OnTimer(WPARAM timer) {
         return true;
     }
     if (timer != IDT_TIMER1) return false;
-    core_.RunTick();
+    const bool closeDue = core_.RunTick();
     Render();
+    // Asked for during the tick: the question and the close come now, after the step.
+    if (closeDue) PostMessageW(window_, WM_CLOSE, 0, 0);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "core/acting/key_sender.h"
 #include "core/acting/picture_buffer.h"
 #include "core/acting/target_actions.h"
+#include "platform/win32/code_page.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_file_dialogs.h"
@@ -20,7 +21,7 @@
 namespace tavo {
 
 struct Form1Services {
-    Form1Services() : codePage(MakeCodePage936()) {}
+    Form1Services() : codePage(MakeCodePage936()), systemCodePage(MakeSystemCodePage()) {}
     Form1Services(const Form1Services&) = delete;
     Form1Services& operator=(const Form1Services&) = delete;
 
@@ -29,19 +30,25 @@ struct Form1Services {
                 capture, pimage, trace};
     }
 
-    Win32WindowQueries windows;
-    Win32Clock clock;
     Win32EventPump pump;
+    Win32WindowQueries windows;
+    Win32Clock clock{&pump};  // a pick's wait for a repaint keeps the window answering
     Win32MessageBoxes messages;
     Win32Registry registry;
     Win32Files files;
     Win32FileDialogs dialogs;
     Win32WindowCapture capture;
+    std::unique_ptr<CodePage936> codePage;  // Script files, whatever the system's
+    std::unique_ptr<SystemCodePage> systemCodePage;  // what narrow messages carry
+    // The editor's immediate sends wait plainly: nothing may edit under them.
     Win32KeyboardInput keyboard;
-    std::unique_ptr<CodePage936> codePage;
-    KeySender keys{keyboard, *codePage};
+    KeySender keys{keyboard, *systemCodePage};
+    // A run's waits (click hold, key delays) keep the window answering: Stop can be
+    // chosen, and takes effect at the end of the step.
+    Win32KeyboardInput runKeyboard{&pump};
+    KeySender runKeys{runKeyboard, *systemCodePage};
     PictureBuffer pimage;  // the block captured last, shown as Pimage
-    TargetActions executor{capture, keyboard, keys, pimage};
+    TargetActions executor{capture, runKeyboard, runKeys, pimage};
 };
 
 }  // namespace tavo

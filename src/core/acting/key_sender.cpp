@@ -58,10 +58,22 @@ std::int16_t KeySender::CharacterCode(std::string_view character) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(lead << 8 | trail));
 }
 
+void KeySender::TypeCharacter(WindowHandle window, std::string_view character, int delay) {
+    const std::int16_t code = CharacterCode(character);
+    // Where the code-page form is a character message, or the code page has no form for
+    // the character at all, a Unicode window is given the character itself: the system's
+    // conversion of a double-byte code is not the same everywhere.
+    const bool asCharacter = delay <= 0 || code < 0 || (code == '?' && character != "?");
+    if (asCharacter && input_.IsUnicodeWindow(window)) {
+        for (const char16_t unit : Utf16Units(character)) input_.PostWide(window, kWmChar, unit, 1);
+        return;
+    }
+    MySendKey(window, code, KeyMode::Type, delay, 1);
+}
+
 void KeySender::SendCharacters(WindowHandle window, std::string_view text) {
     const std::size_t count = CharCount(text);
-    for (std::size_t i = 0; i < count; ++i)
-        MySendKey(window, CharacterCode(MidChars(text, i, 1)), KeyMode::Type, 0, 1);
+    for (std::size_t i = 0; i < count; ++i) TypeCharacter(window, MidChars(text, i, 1), 0);
 }
 
 void KeySender::SendText(WindowHandle window, std::string_view text, int keyDelay) {
@@ -152,15 +164,15 @@ void KeySender::SendKeyCommand(WindowHandle window, std::string_view command, in
     if (shift) held.Press(kVkShift);
 
     std::int16_t code = 0;
-    if (CharCount(key) == 1) {
+    const bool oneCharacter = CharCount(key) == 1;
+    if (oneCharacter) {
         code = CharacterCode(key);
     } else if (const std::int16_t named_code = KeyNameCode(key)) {
         code = named_code;
     } else {
         // No such key: its letters are struck one by one.
         const std::size_t count = CharCount(key);
-        for (std::size_t i = 0; i < count; ++i)
-            MySendKey(window, CharacterCode(MidChars(key, i, 1)), KeyMode::Type, delay, 1);
+        for (std::size_t i = 0; i < count; ++i) TypeCharacter(window, MidChars(key, i, 1), delay);
         held.Release(kVkControl);
         held.Release(kVkShift);
         return;
@@ -171,7 +183,10 @@ void KeySender::SendKeyCommand(WindowHandle window, std::string_view command, in
         held.Release(kVkControl);
         return;
     }
-    MySendKey(window, code, KeyMode::Type, delay, 1);
+    if (oneCharacter)
+        TypeCharacter(window, key, delay);
+    else
+        MySendKey(window, code, KeyMode::Type, delay, 1);
     MySendKey(window, code, KeyMode::Release, 1, 1);
     held.Release(kVkControl);
     held.Release(kVkShift);

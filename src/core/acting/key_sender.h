@@ -25,24 +25,27 @@ enum class KeyMode { Press = 0, Release = 1, Type = 2, SystemStroke = 3 };
 
 class KeySender {
 public:
-    KeySender(KeyboardInput& input, CodePage936& codePage) : input_(input), codePage_(codePage) {}
+    KeySender(KeyboardInput& input, SystemCodePage& codePage) : input_(input), codePage_(codePage) {}
 
     void SendText(WindowHandle window, std::string_view text, int keyDelay);
     void SendKeyCommand(WindowHandle window, std::string_view command, int delay);
     void MySendKey(WindowHandle window, std::int16_t code, KeyMode mode, int delay, int repeat);
 
-    // The code of a character in code page 936, as a signed 16-bit value: a double-byte
-    // character is lead × 256 + trail, negative.
+    // The code of a character in the system code page, as a signed 16-bit value: a
+    // double-byte character is lead × 256 + trail, negative.
     std::int16_t CharacterCode(std::string_view character);
 
 private:
     class HeldModifiers;
 
     void SendCharacters(WindowHandle window, std::string_view text);
+    // Strikes one character as MySendKey does; a Unicode window gets a character message
+    // as UTF-16.
+    void TypeCharacter(WindowHandle window, std::string_view character, int delay);
     void Modifier(WindowHandle window, std::uint8_t key, KeyMode mode);
 
     KeyboardInput& input_;
-    CodePage936& codePage_;
+    SystemCodePage& codePage_;
 };
 
 }  // namespace tavo

@@ -1,5 +1,7 @@
 #include "core/main/main_core.h"
 
+#include <utility>
+
 namespace tavo {
 namespace {
 
@@ -11,6 +13,20 @@ template <class... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 }  // namespace
+
+bool MainCore::Closing() {
+    if (rooms_.run.InTick()) {
+        closeAfterTick_ = true;
+        return false;
+    }
+    return rooms_.files.Closing();
+}
+
+bool MainCore::RunTick() {
+    rooms_.run.RunTick();
+    if (rooms_.run.InTick()) return false;  // deferred inside a tick, which answers itself
+    return std::exchange(closeAfterTick_, false);
+}
 
 void MainCore::Choose(Command command) {
     MainRooms& r = rooms_;

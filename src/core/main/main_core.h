@@ -21,10 +21,11 @@ public:
     void Startup(const std::optional<std::string>& scriptArgument = std::nullopt) {
         rooms_.files.Startup(scriptArgument);
     }
-    // The user closes the main window; false keeps it open.
-    bool Closing() { return rooms_.files.Closing(); }
-    // Timer1's one-second tick.
-    void RunTick() { rooms_.run.RunTick(); }
+    // The user closes the main window; false keeps it open. A close asked for during a
+    // tick waits for the tick's end: the step under way finishes first.
+    bool Closing();
+    // Timer1's one-second tick. True when a close asked for during it is due now.
+    [[nodiscard]] bool RunTick();
 
     void Choose(Command command);
     void Handle(const SettingsEvent& event);
@@ -45,6 +46,7 @@ public:
 
 private:
     MainRooms& rooms_;
+    bool closeAfterTick_ = false;
 };
 
 }  // namespace tavo

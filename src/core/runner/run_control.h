@@ -47,6 +47,8 @@ public:
     // The window table emptied: part of the state reset.
     void ResetRoomState() override;
 
+    // True while a tick (and the steps in it) is under way.
+    bool InTick() const { return inTick_; }
     // The first held target window; 0 when none is held.
     WindowHandle FirstWindow() const { return slots_.hWnd(0); }
     const WindowSlots& Slots() const { return slots_; }

@@ -26,18 +26,19 @@ int RunLoop::JumpIndex(const std::string& field) const {
     return script_.Tree().IndexOf(script_.Tree().Find(key));
 }
 
-int RunLoop::NextOnSuccess(const ScriptNode& node, bool hadChild) const {
+int RunLoop::NextOnSuccess(const ScriptNode& node, const Instruction& executed,
+                           bool hadChild) const {
     const ScriptTree& tree = script_.Tree();
-    if (const int jump = JumpIndex(script_.Current().pYesNext)) return jump;
+    if (const int jump = JumpIndex(executed.pYesNext)) return jump;
     if (hadChild && !node.children.empty()) return tree.IndexOf(node.children.front());
     if (const ScriptNode* next = tree.NextSibling(&node)) return tree.IndexOf(next);
     if (node.parent) return tree.IndexOf(node.parent);
     return 0;  // the last top-level Instruction: the pass ends
 }
 
-int RunLoop::NextOnFailure(const ScriptNode& node) const {
+int RunLoop::NextOnFailure(const ScriptNode& node, const Instruction& executed) const {
     const ScriptTree& tree = script_.Tree();
-    if (const int jump = JumpIndex(script_.Current().pNotNext)) return jump;
+    if (const int jump = JumpIndex(executed.pNotNext)) return jump;
     if (const ScriptNode* next = tree.NextSibling(&node)) return tree.IndexOf(next);
     if (node.parent) return tree.IndexOf(node.parent);
     return 1;
@@ -71,21 +72,24 @@ void RunLoop::RunStep(const TargetSource& target, const RunningFlag& running) {
         const std::string key = node->key;
         const std::string caption = node->caption;
         const bool hadChild = !node->children.empty();
-        const bool ok = executor_.ExecuteInstruction(script_.Current(), target());
+        // Events run during the execution (its waits keep the window answering) and may
+        // select another Instruction: the step goes on with the one it executes.
+        const Instruction executed = script_.Current();
+        const bool ok = executor_.ExecuteInstruction(executed, target());
 
-        // Events ran during the execution; the node may be gone since.
+        // The node may be gone since.
         node = tree.Find(key);
-        const std::int16_t pause = script_.Current().pPause;
+        const std::int16_t pause = executed.pPause;
         bool stop = false;
         if (!node) {
             state_.CurrentIndex = 1;
         } else if (ok) {
-            const int next = NextOnSuccess(*node, hadChild);
+            const int next = NextOnSuccess(*node, executed, hadChild);
             stop = next == 0 || pause > 0;
             if (pause > 0) state_.PauseStart = NowWholeSeconds();
             state_.CurrentIndex = static_cast<std::int16_t>(next == 0 ? 1 : next);
         } else {
-            state_.CurrentIndex = static_cast<std::int16_t>(NextOnFailure(*node));
+            state_.CurrentIndex = static_cast<std::int16_t>(NextOnFailure(*node, executed));
         }
         if (observer_) Observe(key, caption, ok, pause);
         if (stop) break;

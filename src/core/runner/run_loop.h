@@ -46,8 +46,8 @@ private:
     void Observe(const std::string& key, const std::string& caption, bool ok, int pause);
     // Index of the node a jump field names, or 0 when blank or naming no node.
     int JumpIndex(const std::string& field) const;
-    int NextOnSuccess(const ScriptNode& node, bool hadChild) const;
-    int NextOnFailure(const ScriptNode& node) const;
+    int NextOnSuccess(const ScriptNode& node, const Instruction& executed, bool hadChild) const;
+    int NextOnFailure(const ScriptNode& node, const Instruction& executed) const;
     std::int64_t NowWholeSeconds();
 
     ScriptState& script_;

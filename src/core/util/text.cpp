@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace tavo {
 namespace {
@@ -25,7 +26,46 @@ std::size_t OffsetOf(std::string_view text, std::size_t count) {
     return pos;
 }
 
+constexpr char16_t kReplacement = 0xFFFD;
+
+// The code point of a well-formed sequence of `length` bytes, or none.
+std::optional<char32_t> CodePoint(std::string_view text, std::size_t pos, std::size_t length) {
+    if (pos + length > text.size()) return std::nullopt;
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (length == 1) return lead < 0x80 ? std::optional<char32_t>(lead) : std::nullopt;
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(text[pos + i]);
+        if ((b & 0xC0) != 0x80) return std::nullopt;
+        c = c << 6 | (b & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    return c;
+}
+
 }  // namespace
+
+std::u16string Utf16Units(std::string_view text) {
+    std::u16string units;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = SequenceLength(static_cast<unsigned char>(text[pos]));
+        const std::optional<char32_t> c = CodePoint(text, pos, length);
+        if (!c) {
+            units.push_back(kReplacement);
+            ++pos;
+            continue;
+        }
+        if (*c < 0x10000) {
+            units.push_back(static_cast<char16_t>(*c));
+        } else {
+            units.push_back(static_cast<char16_t>(0xD800 + ((*c - 0x10000) >> 10)));
+            units.push_back(static_cast<char16_t>(0xDC00 + ((*c - 0x10000) & 0x3FF)));
+        }
+        pos += length;
+    }
+    return units;
+}
 
 std::size_t CharCount(std::string_view text) {
     std::size_t n = 0;

@@ -16,6 +16,9 @@ std::string FirstChars(std::string_view text, std::size_t count);
 // Cut to `width` characters or pad with spaces on the right to exactly `width`.
 std::string FixWidth(std::string_view text, std::size_t width);
 
+// The UTF-16 code units of a UTF-8 text; a malformed byte is U+FFFD.
+std::u16string Utf16Units(std::string_view text);
+
 // Characters [start, start + count) by code point, 0-based; short when the text ends early.
 std::string MidChars(std::string_view text, std::size_t start, std::size_t count);
 

@@ -56,12 +56,21 @@ private:
     }
 };
 
+class Win32SystemCodePage final : public SystemCodePage {
+public:
+    std::string Encode(std::string_view utf8) override {
+        return FromWide(CP_ACP, ToWide(CP_UTF8, utf8), WC_NO_BEST_FIT_CHARS);
+    }
+};
+
 }  // namespace
 
 std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
-std::string AnsiToUtf8(std::string_view ansi) { return WideToUtf8(ToWide(CP_ACP, ansi)); }
-std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
+
+std::unique_ptr<SystemCodePage> MakeSystemCodePage() {
+    return std::make_unique<Win32SystemCodePage>();
+}
 
 std::unique_ptr<CodePage936> MakeCodePage936() { return std::make_unique<Win32CodePage936>(); }
 

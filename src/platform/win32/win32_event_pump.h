@@ -14,8 +14,14 @@ public:
         beforePumping_ = std::move(beforePumping);
     }
     void ProcessPendingEvents() override;
+    // Waits while the thread's messages keep flowing, so the window paints, moves and takes
+    // commands; those that act on a step under way take effect at its end.
+    void Wait(int milliseconds);
 
 private:
+    // False when the quit message came: it belongs to the outer loop.
+    bool DispatchPending();
+
     std::function<void()> beforePumping_;
 };
 

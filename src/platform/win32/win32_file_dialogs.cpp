@@ -13,23 +13,19 @@ namespace {
 constexpr DWORD kNameCapacity = 255;
 constexpr std::size_t kTitleSpaces = 254;
 
-// "|" never occurs inside a UTF-8 sequence, but can be the second byte of a
-// double-byte character, so the separators are replaced before the conversion.
-std::string AnsiFilter(std::string filter) {
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    return Utf8ToAnsi(filter) + std::string(2, '\0');
+// Separators are replaced after the conversion: in UTF-16 a "|" is always itself.
+std::wstring WideFilter(const std::string& filter) {
+    std::wstring wide = Utf8ToWide(filter);
+    std::replace(wide.begin(), wide.end(), L'|', L'\0');
+    return wide + std::wstring(2, L'\0');
 }
 
-// The longest whole-character prefix of an ANSI text that fits `capacity` bytes.
-std::string CutAnsi(const std::string& ansi, std::size_t capacity) {
-    std::size_t end = 0;
-    while (end < ansi.size()) {
-        const bool lead = IsDBCSLeadByte(static_cast<BYTE>(ansi[end])) != 0;
-        const std::size_t next = end + (lead ? 2 : 1);
-        if (next > capacity || next > ansi.size()) break;
-        end = next;
-    }
-    return ansi.substr(0, end);
+// The longest prefix of whole characters that fits `capacity` UTF-16 units.
+std::wstring CutWide(const std::wstring& wide, std::size_t capacity) {
+    if (wide.size() <= capacity) return wide;
+    std::size_t end = capacity;
+    if (end > 0 && wide[end - 1] >= 0xD800 && wide[end - 1] <= 0xDBFF) --end;  // half a pair
+    return wide.substr(0, end);
 }
 
 std::string WithoutLeadingDot(const std::string& extension) {
@@ -38,20 +34,21 @@ std::string WithoutLeadingDot(const std::string& extension) {
 
 }  // namespace
 
+// The wide dialog: a path the system's code page cannot spell is still chosen as it is.
 std::optional<std::string> Win32FileDialogs::Show(const FileDialogRequest& request) {
-    // One byte beyond each maximum, so a full buffer still ends in NUL.
-    std::array<char, kNameCapacity + 1> file{};
-    const std::string name = CutAnsi(Utf8ToAnsi(request.defaultName), kNameCapacity - 1);
+    // One unit beyond each maximum, so a full buffer still ends in NUL.
+    std::array<wchar_t, kNameCapacity + 1> file{};
+    const std::wstring name = CutWide(Utf8ToWide(request.defaultName), kNameCapacity - 1);
     std::copy(name.begin(), name.end(), file.begin());
-    std::array<char, kNameCapacity + 1> fileTitle{};
-    std::fill_n(fileTitle.begin(), kTitleSpaces, ' ');
+    std::array<wchar_t, kNameCapacity + 1> fileTitle{};
+    std::fill_n(fileTitle.begin(), kTitleSpaces, L' ');
 
-    const std::string filter = AnsiFilter(request.filter);
-    const std::string initialDir = Utf8ToAnsi(request.initialDir);
-    const std::string title = Utf8ToAnsi(request.title);
-    const std::string defaultExt = Utf8ToAnsi(WithoutLeadingDot(request.defaultExt));
+    const std::wstring filter = WideFilter(request.filter);
+    const std::wstring initialDir = Utf8ToWide(request.initialDir);
+    const std::wstring title = Utf8ToWide(request.title);
+    const std::wstring defaultExt = Utf8ToWide(WithoutLeadingDot(request.defaultExt));
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner_;
     ofn.hInstance = instance_;
@@ -65,9 +62,9 @@ std::optional<std::string> Win32FileDialogs::Show(const FileDialogRequest& reque
     ofn.Flags = OFN_EXPLORER;
     ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
 
-    const BOOL chosen = request.isSave ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    const BOOL chosen = request.isSave ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) return std::nullopt;
-    return AnsiToUtf8(std::string(file.data()));
+    return WideToUtf8(std::wstring(file.data()));
 }
 
 }  // namespace tavo

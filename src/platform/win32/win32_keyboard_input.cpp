@@ -2,12 +2,24 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_event_pump.h"
+
 namespace tavo {
 
 void Win32KeyboardInput::Post(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::uint32_t lParam) {
     // A gone window only makes the call fail; nothing to report.
     PostMessageA(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(wParam),
+                 static_cast<LPARAM>(static_cast<ULONG_PTR>(lParam)));
+}
+
+bool Win32KeyboardInput::IsUnicodeWindow(WindowHandle window) {
+    return IsWindowUnicode(reinterpret_cast<HWND>(window)) != FALSE;
+}
+
+void Win32KeyboardInput::PostWide(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                                  std::uint32_t lParam) {
+    PostMessageW(reinterpret_cast<HWND>(window), message, static_cast<WPARAM>(wParam),
                  static_cast<LPARAM>(static_cast<ULONG_PTR>(lParam)));
 }
 
@@ -21,7 +33,10 @@ std::uint32_t Win32KeyboardInput::ScanCode(std::uint32_t code) {
 }
 
 void Win32KeyboardInput::Sleep(int milliseconds) {
-    if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));
+    if (pump_)
+        pump_->Wait(milliseconds);
+    else if (milliseconds > 0)
+        ::Sleep(static_cast<DWORD>(milliseconds));
 }
 
 }  // namespace tavo

@@ -39,10 +39,12 @@ ScreenRect Win32WindowQueries::WindowRect(WindowHandle window) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// Wide, whatever the system's code page: a title the code page cannot spell still
+// compares as the user typed it.
 std::string Win32WindowQueries::ClassName(WindowHandle window) {
-    char buffer[256] = {};
-    const int length = GetClassNameA(ToHwnd(window), buffer, 255);
-    return length > 0 ? AnsiToUtf8(std::string_view(buffer, static_cast<std::size_t>(length)))
+    wchar_t buffer[256] = {};
+    const int length = GetClassNameW(ToHwnd(window), buffer, 256);
+    return length > 0 ? WideToUtf8(std::wstring_view(buffer, static_cast<std::size_t>(length)))
                       : std::string();
 }
 
@@ -52,12 +54,12 @@ WindowHandle Win32WindowQueries::Parent(WindowHandle window) {
 
 std::string Win32WindowQueries::WindowText(WindowHandle window) {
     const HWND h = ToHwnd(window);
-    const int length = GetWindowTextLengthA(h);
+    const int length = GetWindowTextLengthW(h);
     if (length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(h, text.data(), length + 1);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(h, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return AnsiToUtf8(text);
+    return WideToUtf8(text);
 }
 
 ScreenSize Win32WindowQueries::PrimaryScreenSize() {

@@ -28,6 +28,7 @@ void PracticeTarget::Start(const TargetSetup& setup) {
         L"--y", std::to_wstring(setup.y), L"--width", std::to_wstring(setup.width),
         L"--height", std::to_wstring(setup.height), L"--log", logPath_, L"--pictures", setup.pictures};
     if (setup.menu) args.push_back(L"--menu");
+    if (setup.ansi) args.push_back(L"--ansi");
     process_ = Process::Launch(PracticeTargetExePath(), args);
     WaitForWindow(setup.className, setup.title);
     // The window exists from its creation on; "ready" is logged once it is shown, drawn

@@ -15,6 +15,7 @@ struct TargetSetup {
     std::wstring className = L"MozillaWindowClassTavoPractice";
     int x = 0, y = 0, width = 800, height = 600;
     bool menu = false;
+    bool ansi = false;  // an ANSI window: characters arrive in the system code page
     std::wstring pictures = L"normal";  // --pictures: normal, rotated or blank
 
     // A setup whose window rectangle is centred on the screen centre.

@@ -78,7 +78,9 @@ void Print(HWND hwnd, HDC dc, LPARAM flags) {
     }
 }
 
-LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+using DefaultProcedure = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+
+LRESULT Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DefaultProcedure defaultProcedure) {
     WindowState* state = StateOf(hwnd);
     if (state && IsLoggedMessage(msg)) OnInput(hwnd, *state, msg, wParam, lParam);
     switch (msg) {
@@ -108,10 +110,33 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return defaultProcedure(hwnd, msg, wParam, lParam);
 }
 
-bool RegisterTargetClass(HINSTANCE instance, const std::wstring& name) {
+LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Handle(hwnd, msg, wParam, lParam, DefWindowProcW);
+}
+
+// An ANSI window: characters arrive in the system code page.
+LRESULT CALLBACK AnsiWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Handle(hwnd, msg, wParam, lParam, DefWindowProcA);
+}
+
+bool RegisterAnsiTargetClass(HINSTANCE instance, const std::wstring& name) {
+    WNDCLASSEXA wc{};
+    const std::string ansiName(name.begin(), name.end());  // class names here are ASCII
+    if (GetClassInfoExA(instance, ansiName.c_str(), &wc)) return true;
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = AnsiWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = ansiName.c_str();
+    return RegisterClassExA(&wc) != 0;
+}
+
+bool RegisterTargetClass(HINSTANCE instance, const std::wstring& name, bool ansi) {
+    if (ansi) return RegisterAnsiTargetClass(instance, name);
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(instance, name.c_str(), &wc)) return true;
     wc.cbSize = sizeof wc;
@@ -167,8 +192,8 @@ bool ApplyOption(const std::wstring& name, const wchar_t* value, TargetOptions& 
 bool ParseOptions(int argc, wchar_t** argv, TargetOptions& options, std::wstring& error) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring name = argv[i];
-        if (name == L"--menu") {
-            options.menu = true;
+        if (name == L"--menu" || name == L"--ansi") {
+            (name == L"--menu" ? options.menu : options.ansi) = true;
             continue;
         }
         if (i + 1 >= argc || !ApplyOption(name, argv[i + 1], options)) {
@@ -181,7 +206,7 @@ bool ParseOptions(int argc, wchar_t** argv, TargetOptions& options, std::wstring
 }
 
 HWND CreateTargetWindow(HINSTANCE instance, const TargetOptions& o) {
-    if (!RegisterTargetClass(instance, o.className)) return nullptr;
+    if (!RegisterTargetClass(instance, o.className, o.ansi)) return nullptr;
     auto state = std::make_unique<WindowState>();
     if (!state->log.Open(o.logPath)) return nullptr;
     state->quitOnDestroy = o.quitOnDestroy;

@@ -19,6 +19,7 @@ struct TargetOptions {
     int height = 600;
     std::wstring logPath;  // empty: no log
     bool menu = false;     // a menu bar whose commands are logged
+    bool ansi = false;     // an ANSI window class: characters in the system code page
     PictureMode pictures = PictureMode::Normal;
     bool quitOnDestroy = true;  // end the thread's message loop with the window
 };
@@ -26,7 +27,7 @@ struct TargetOptions {
 // Menu command ids of the optional menu bar.
 inline constexpr UINT kMenuCommandFirst = 100;
 
-// Parses "--title T --class C --x X --y Y --width W --height H --log PATH --menu
+// Parses "--title T --class C --x X --y Y --width W --height H --log PATH --menu --ansi
 // --pictures normal|rotated|blank".
 // Returns false (with a reason) on an unknown option or a missing value.
 bool ParseOptions(int argc, wchar_t** argv, TargetOptions& options, std::wstring& error);

@@ -33,6 +33,7 @@ class FakeKeyboard : public KeyboardInput {
 public:
     std::vector<std::string> events;
     bool postFails = false;  // every Post throws, as a fault in the middle of a command
+    bool unicodeWindow = false;
     // Scan codes of a standard keyboard for the keys the tests use.
     std::map<std::uint32_t, std::uint32_t> scans = {
         {0x0D, 0x1C}, {0x10, 0x2A}, {0x11, 0x1D}, {0x41, 0x1E}, {0x42, 0x30}, {0x43, 0x2E},
@@ -43,6 +44,12 @@ public:
         if (postFails) throw std::runtime_error("post failed");
         events.push_back(std::string(MessageName(message)) + " " + Hex(wParam) + " " + Hex(lParam) +
                          (window == 0 ? " to none" : ""));
+    }
+    bool IsUnicodeWindow(WindowHandle) override { return unicodeWindow; }
+    void PostWide(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                  std::uint32_t lParam) override {
+        Post(window, message, wParam, lParam);
+        events.back().insert(0, "wide ");
     }
     void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags) override {
         events.push_back(std::string(flags & kKeyEventKeyUp ? "release " : "press ") + Hex(vk) +
