@@ -15,7 +15,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-env.sh"
 
 UNIT_TIMEOUT=${UNIT_TIMEOUT:-120}
-E2E_TIMEOUT=${E2E_TIMEOUT:-150}
+E2E_TIMEOUT=${E2E_TIMEOUT:-300}
 
 usage() { echo "usage: $0 BUILD_DIR [tavo_e2e.exe arguments...]" >&2; exit 2; }
 

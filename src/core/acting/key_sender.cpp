@@ -51,7 +51,9 @@ int EffectiveKeyDelay(int keyDelay) { return keyDelay >= kMinKeyDelay ? keyDelay
 
 std::int16_t KeySender::CharacterCode(std::string_view character) {
     const std::string bytes = codePage_.Encode(character);
-    if (bytes.empty()) return '?';
+    // No form in the code page is one "?", though Windows spells a character outside the
+    // basic plane "??".
+    if (bytes.empty() || bytes.find_first_not_of('?') == std::string::npos) return '?';
     const auto lead = static_cast<unsigned char>(bytes[0]);
     if (bytes.size() == 1) return static_cast<std::int16_t>(lead);
     const auto trail = static_cast<unsigned char>(bytes[1]);
