@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-microhei fonts-wine
   imagemagick locales xdotool
   libbenchmark-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

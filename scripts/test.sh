@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Every test: native unit and tavo-cli tests (ASan + UBSan), the Windows build, its unit
-# and tavo-cli tests under Wine, and the end-to-end cases against the real tavo.exe in a
-# virtual display.
+# Every test: native unit and tavo-cli tests (ASan + UBSan), a short pass of the fuzz
+# harnesses, the Windows build, its unit and tavo-cli tests under Wine, and the end-to-end
+# cases against the real tavo.exe in a virtual display.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -14,6 +14,9 @@ echo "== native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVO_SANITIZE=ON >/dev/null
 cmake --build build/native -j "$jobs"
 ctest --test-dir build/native --output-on-failure --no-tests=error -j "$jobs" | tee build/native-tests.log
+
+echo "== fuzzing: each harness for 15 seconds, so that a new crash fails the tests"
+"$root/scripts/fuzz.sh" 15
 
 echo "== Windows build"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -57,7 +57,8 @@ Converted JsonToGmx(CodePage936& codePage, std::string_view text) {
     Json json;
     try {
         json = Json::parse(text, nullptr, true, true);
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {
+        // Not only parse errors: a number beyond a double's range is an out_of_range.
         throw InputError(std::string("not valid JSON: ") + e.what());
     }
     const ScriptDocument document = DocumentFromJson(codePage, json);

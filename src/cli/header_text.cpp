@@ -1,6 +1,7 @@
 #include "cli/header_text.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include "core/model/instruction_fields.h"
 #include "core/model/cp936_field.h"
@@ -8,8 +9,10 @@
 namespace tavo::cli {
 namespace {
 
+// The settings hold 32 bits, as long does on Windows: a wider number is no setting the
+// program writes, and JSON would refuse it.
 std::optional<long> WholeNumber(std::string_view text) {
-    long value = 0;
+    std::int32_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;

@@ -69,6 +69,8 @@ std::vector<BadCase> BadInputs() {
     const std::string fiftyOne(51, 'x');
     return {
         {"not_json", R"({"records": [)", "not valid JSON"},
+        {"number_beyond_a_double", R"({"records": [{"LocationX": 41e674407}]})",
+         "not valid JSON"},
         {"root_not_object", R"([1, 2])", "the document: must be an object, not array"},
         {"unknown_top_field", R"({"record": []})", "unknown field \"record\""},
         {"records_not_list", R"({"records": {}})", "records: must be a list"},
