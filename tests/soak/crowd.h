@@ -1,8 +1,6 @@
 #pragma once
 // The practice targets of the soak: they appear, move and close at random, from a seed,
 // so a run can be repeated as far as the timing allows.
-#include <windows.h>
-
 #include <cstdint>
 #include <memory>
 #include <random>

@@ -55,11 +55,11 @@ int Soak(const SoakOptions& options) {
         options.seed, options.seed, options.minutes, options.intervalSeconds, options.maxTargets);
     tavo::soak::TargetCrowd crowd(options.seed, options.maxTargets);
     // Two targets before Tavo starts, so that it holds a window and its Run button works.
-    if (!crowd.OpenOverProbe() && !crowd.OpenOverProbe()) {
+    for (int tries = 0; tries < 4 && crowd.OpenCount() < 2; ++tries) crowd.OpenOverProbe();
+    if (crowd.OpenCount() == 0) {
         std::printf("tavo_soak: no practice target started\n");
         return 3;
     }
-    crowd.OpenOverProbe();
     e2e::TavoApp app;
     app.Start(e2e::TavoExePath(), {options.script});
     if (!tavo::soak::StartRun(app)) return 3;

@@ -32,11 +32,11 @@ std::string Percent(const Growth& g) {
 
 // One line per measure; false when one grew too much or could not be judged.
 bool ReportGrowth(const std::vector<ProcessSample>& samples) {
-    const ProcessSample& last = samples.back();
+    const ProcessSample& first = samples.front();  // taken alive, with its sources
     const Measure measures[] = {
-        {"private memory" + From(last.privateFrom),
+        {"private memory" + From(first.privateFrom),
          [](const ProcessSample& s) { return s.privateBytes; }, FormatBytes},
-        {"handles" + From(last.handlesFrom), [](const ProcessSample& s) { return s.handles; },
+        {"handles" + From(first.handlesFrom), [](const ProcessSample& s) { return s.handles; },
          FormatCount},
         {"GDI objects", [](const ProcessSample& s) { return s.gdiObjects; }, FormatCount},
         {"USER objects", [](const ProcessSample& s) { return s.userObjects; }, FormatCount},
