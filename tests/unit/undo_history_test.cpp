@@ -35,17 +35,6 @@ protected:
     UndoHistory history;
 };
 
-TEST_F(UndoHistoryTest, UndoAndRedoWalkTheStepsBothWays) {
-    Change(0, 2);
-    EXPECT_EQ(Undo("s2"), "s1*");
-    EXPECT_EQ(Undo("s1"), "s0");  // the history began at the file's state
-    EXPECT_EQ(Undo("s0"), "-");
-    EXPECT_EQ(Redo("s0"), "s1*");
-    EXPECT_EQ(Redo("s1"), "s2*");
-    EXPECT_EQ(Redo("s2"), "-");
-    EXPECT_EQ(history.UndoSteps(), 2u);
-}
-
 TEST_F(UndoHistoryTest, ANewChangeDiscardsWhatCouldBeRedone) {
     Change(0, 3);
     Undo("s3");

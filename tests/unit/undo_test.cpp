@@ -324,13 +324,5 @@ TEST_F(UndoTest, UndoClosesTheEditorPanelAndPutsBackTheInsertionParent) {
     EXPECT_EQ(main.Script().Tree().Find("L5")->parent, main.Script().Tree().Find("L2"));
 }
 
-TEST_F(UndoTest, KeepsTheLatestHundredChanges) {
-    Select("L1");
-    for (int i = 1; i <= 120; ++i) main.Handle(CaptionEdited{std::to_string(i)});
-    while (View().undoEnabled) Undo();
-    EXPECT_EQ(Caption("L1"), "20");
-    EXPECT_TRUE(View().saveEnabled);  // the file's state is beyond the history
-}
-
 }  // namespace
 }  // namespace tavo
