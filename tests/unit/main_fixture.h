@@ -30,6 +30,10 @@ public:
     bool RunTick() { return core_.RunTick(); }
     void Choose(Command command) { core_.Choose(command); }
     void Handle(const SettingsEvent& event) { core_.Handle(event); }
+    void Handle(const TreeEvent& event) { core_.Handle(event); }
+    void Handle(const EditorEvent& event) { core_.Handle(event); }
+    void Handle(const PickEvent& event) { core_.Handle(event); }
+    int Handle(const PointPickEvent& event) { return core_.Handle(event); }
     MainViewModel View() const { return core_.View(); }
 
     ScriptState& Script() { return rooms_.script; }

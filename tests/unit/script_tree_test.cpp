@@ -137,5 +137,30 @@ TEST_F(ScriptTreeTest, CurrentNodeIsNoneOnceRemoved) {
     EXPECT_FALSE(script.IsNonEmpty() && !IsBlank(script.Current().pPicture));
 }
 
+// A node moved under one made after it: the creation order and the shape disagree, and
+// both come back, with every record and icon.
+TEST_F(ScriptTreeTest, AnImageRestoresShapeCreationOrderAndRecords) {
+    ASSERT_TRUE(tree().Reparent("L2", N("L5")));
+    tree().SetIcon(N("L5"), kIconWithChildren);
+    tree().SetCaption(N("L4"), " four ");
+    const TreeImage image = tree().Image();
+
+    ScriptState other;
+    testing::BuildScript(other, {{"L9", ""}});
+    other.Tree().Restore(image);
+    const std::uint64_t revision = other.Tree().Revision();
+    EXPECT_EQ(other.Tree().Image(), image);
+    EXPECT_EQ(Keys(other.Tree().PreOrder()),
+              (std::vector<std::string>{"L1", "L3", "L4", "L5", "L2"}));
+    EXPECT_EQ(ListOrder(other.Tree()), (std::vector<std::string>{"L1", "L2", "L3", "L4", "L5"}));
+    EXPECT_EQ(other.Tree().Find("L2")->parent, other.Tree().Find("L5"));
+    EXPECT_EQ(other.Tree().Find("L9"), nullptr);
+    EXPECT_EQ(other.Tree().Find("L4")->caption, " four ");
+
+    other.Tree().Restore({});
+    EXPECT_TRUE(other.Tree().Empty());
+    EXPECT_GT(other.Tree().Revision(), revision);  // the view rebuilds after each
+}
+
 }  // namespace
 }  // namespace tavo

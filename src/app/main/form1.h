@@ -40,8 +40,8 @@ public:
     // Creates the window at the top-left of the work area; false on failure.
     bool Create();
     void Show(int showCommand);
-    // Keyboard navigation between the controls of the panels (Tab, Shift+Tab, Enter);
-    // true when the message was used for it.
+    // Keyboard navigation between the controls of the panels (Tab, Shift+Tab, Enter) and
+    // the shortcuts Ctrl+Z and Ctrl+Y; true when the message was used for them.
     bool PreTranslate(MSG& msg);
 
 private:
@@ -50,6 +50,7 @@ private:
     bool OnCreate();
     bool OnTimer(WPARAM timer);
     void OnCommand(int id);
+    bool ChooseShortcut(WPARAM key);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor(HWND under, UINT hitTest);

@@ -23,6 +23,8 @@ constexpr MenuItem kEditItems[] = {
     {IDM_EDIT_NEW, L"新增指令(&N)", Command::EditNew},
     {IDM_EDIT_DEL, L"删除指令(&D)", Command::EditDel},
     {IDM_EDIT_CLEAR, L"初始化指令(&I)", Command::EditClear},
+    {IDM_EDIT_UNDO, L"撤销(&U)", Command::EditUndo},
+    {IDM_EDIT_REDO, L"重做(&R)", Command::EditRedo},
 };
 constexpr MenuItem kCtrlItems[] = {
     {IDM_CTRL_RUN, L"运行脚本(&R)", Command::CtrlRun},
@@ -52,6 +54,10 @@ void EnableTop(HMENU bar, UINT position, bool enabled) {
     EnableMenuItem(bar, position, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+void EnableItem(HMENU bar, int id, bool enabled) {
+    EnableMenuItem(bar, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 }  // namespace
 
 HMENU CreateMainMenu() {
@@ -78,7 +84,16 @@ void ApplyMenuEnabled(HWND window, const MainViewModel& view) {
     EnableTop(bar, kEdit, view.menuEdit);
     EnableTop(bar, kCtrl, view.menuCtrl);
     EnableTop(bar, kSetup, view.menuSetup);
+    EnableItem(bar, IDM_EDIT_UNDO, view.undoEnabled);
+    EnableItem(bar, IDM_EDIT_REDO, view.redoEnabled);
     DrawMenuBar(window);
+}
+
+std::optional<int> ShortcutItem(WPARAM key, bool ctrl, bool shift, bool alt) {
+    if (!ctrl || shift || alt) return std::nullopt;
+    if (key == 'Z') return IDM_EDIT_UNDO;
+    if (key == 'Y') return IDM_EDIT_REDO;
+    return std::nullopt;
 }
 
 }  // namespace tavo

@@ -14,7 +14,11 @@ HMENU CreateMainMenu();
 // The controller command of a menu item id; none for ids that are not menu items.
 std::optional<Command> MenuCommand(int id);
 
-// Enables the four top-level entries as the view says and redraws the bar.
+// Enables the four top-level entries, and 撤销 and 重做 in 编辑, as the view says and
+// redraws the bar.
 void ApplyMenuEnabled(HWND window, const MainViewModel& view);
+
+// The menu item a key pressed with the modifiers stands for: Ctrl+Z 撤销, Ctrl+Y 重做.
+std::optional<int> ShortcutItem(WPARAM key, bool ctrl, bool shift, bool alt);
 
 }  // namespace tavo

@@ -35,7 +35,8 @@ void MainView::Render(const MainViewModel& view) {
     if (Changed(view, &V::toolbar) || Changed(view, &V::saveEnabled))
         ApplyToolbarEnabled(controls_.toolbar1, view.toolbar, view.saveEnabled);
     if (Changed(view, &V::menuFile) || Changed(view, &V::menuEdit) ||
-        Changed(view, &V::menuCtrl) || Changed(view, &V::menuSetup))
+        Changed(view, &V::menuCtrl) || Changed(view, &V::menuSetup) ||
+        Changed(view, &V::undoEnabled) || Changed(view, &V::redoEnabled))
         ApplyMenuEnabled(window_, view);
     if (Changed(view, &V::label1))
         SetWindowTextW(controls_.label1, Utf8ToWide(view.label1).c_str());

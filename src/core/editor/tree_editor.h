@@ -15,6 +15,14 @@ namespace tavo {
 
 inline constexpr const char* kRootKey = "Root";
 
+// Where the next new Instruction goes, and the label that names it.
+struct InsertionPoint {
+    std::string parentKey = kRootKey;
+    std::string label = kRootKey;
+
+    bool operator==(const InsertionPoint&) const = default;
+};
+
 enum class MoveDirection { Up = 0, Down = 1, UpLevel = 2, ChildOfPrevious = 3 };
 
 struct TreeEditorServices {
@@ -53,6 +61,13 @@ public:
     void SetInsertParent(const std::string& key);
     const std::string& InsertParentKey() const { return insertParentKey_; }
     const std::string& LabKey() const { return labKey_; }
+    // As undo takes it and puts it back, label included: the label follows the node that
+    // was current when the parent was chosen.
+    InsertionPoint Insertion() const { return {insertParentKey_, labKey_}; }
+    void RestoreInsertion(const InsertionPoint& point) {
+        insertParentKey_ = point.parentKey;
+        labKey_ = point.label;
+    }
 
     // A mouse button is down on DelOrder or Clear: the guard lets that click through.
     void SetButtonHeld(bool held) { buttonHeld_ = held; }

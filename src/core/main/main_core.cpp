@@ -1,5 +1,6 @@
 #include "core/main/main_core.h"
 
+#include <string>
 #include <utility>
 
 namespace tavo {
@@ -11,6 +12,19 @@ struct Overloaded : Handlers... {
 };
 template <class... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+// The text field an editor event types into, with the Instruction it belongs to (empty
+// for none): consecutive edits of one field of one Instruction are one step to undo.
+std::string TypedField(const EditorEvent& event, const ScriptState& script) {
+    const ScriptNode* node = script.CurrentNode();
+    if (!node) return {};
+    EditorBox box = EditorBox::lChar;  // the on-screen keyboard writes into lChar
+    if (const auto* edited = std::get_if<EditorBoxEdited>(&event))
+        box = edited->box;
+    else if (!std::holds_alternative<KeyBoardKeyComposed>(event))
+        return {};
+    return std::to_string(static_cast<int>(box)) + " " + node->key;
+}
 
 }  // namespace
 
@@ -28,21 +42,34 @@ bool MainCore::RunTick() {
     return std::exchange(closeAfterTick_, false);
 }
 
+// A fresh Script (its state reset empties the history) and undo and redo themselves are
+// no changes to record; any other command may change the Script, if only through the
+// empty-Instruction question.
 void MainCore::Choose(Command command) {
     MainRooms& r = rooms_;
     switch (command) {
         case Command::MenuNew: r.files.NewScript(); break;
         case Command::MenuOpen: r.files.OpenScript(); break;
+        case Command::MenuDel: r.files.DeleteScript(); break;
+        case Command::EditUndo: r.undo.Undo(); break;
+        case Command::EditRedo: r.undo.Redo(); break;
+        default: r.undo.RecordChange({}, [&] { ChooseChange(command); }); break;
+    }
+}
+
+void MainCore::ChooseChange(Command command) {
+    MainRooms& r = rooms_;
+    switch (command) {
         case Command::MenuSave: r.files.SaveScript(false); break;
         case Command::MenuSaveAs: r.files.SaveScript(true); break;
         case Command::MenuClear: r.files.ClearScript(); break;
-        case Command::MenuDel: r.files.DeleteScript(); break;
         case Command::EditNew: r.editor.AddInstructionAfterGuard(); break;
         case Command::EditDel: r.editor.DeleteInstruction(); break;
         case Command::EditClear: r.fields.InitializeInstruction(); break;
         case Command::CtrlRun: r.run.StartRun(); break;
         case Command::CtrlStop: r.run.StopRun(); break;
         case Command::Setup: r.settings.ToggleSettings(); break;
+        default: break;
     }
 }
 
@@ -59,6 +86,10 @@ void MainCore::Handle(const SettingsEvent& event) {
 }
 
 void MainCore::Handle(const TreeEvent& event) {
+    rooms_.undo.RecordChange({}, [&] { HandleChange(event); });
+}
+
+void MainCore::HandleChange(const TreeEvent& event) {
     TreePointer& p = rooms_.pointer;
     std::visit(Overloaded{
                    [&](const TreePressed& e) { p.Pressed(e.node); },
@@ -77,6 +108,10 @@ void MainCore::Handle(const TreeEvent& event) {
 }
 
 void MainCore::Handle(const EditorEvent& event) {
+    rooms_.undo.RecordChange(TypedField(event, rooms_.script), [&] { HandleChange(event); });
+}
+
+void MainCore::HandleChange(const EditorEvent& event) {
     FieldEditor& f = rooms_.fields;
     const WindowHandle first = rooms_.run.FirstWindow();
     std::visit(Overloaded{
@@ -99,6 +134,10 @@ void MainCore::Handle(const EditorEvent& event) {
 }
 
 void MainCore::Handle(const PickEvent& event) {
+    rooms_.undo.RecordChange({}, [&] { HandleChange(event); });
+}
+
+void MainCore::HandleChange(const PickEvent& event) {
     Picking& p = rooms_.picking;
     std::visit(Overloaded{
                    [&](const JumpPickBegun&) { p.BeginJumpPick(); },
@@ -110,6 +149,12 @@ void MainCore::Handle(const PickEvent& event) {
 }
 
 int MainCore::Handle(const PointPickEvent& event) {
+    int top = 0;
+    rooms_.undo.RecordChange({}, [&] { top = HandleChange(event); });
+    return top;
+}
+
+int MainCore::HandleChange(const PointPickEvent& event) {
     Picking& p = rooms_.picking;
     const PickTarget target{rooms_.run.FirstWindow(), rooms_.state.settings.FlashMode};
     return std::visit(
@@ -136,6 +181,8 @@ MainViewModel MainCore::View() const {
     MainViewModel view;
     static_cast<CommandState&>(view) = r.commands;
     view.saveEnabled = r.script.Modified();
+    view.undoEnabled = r.undo.CanUndo();
+    view.redoEnabled = r.undo.CanRedo();
     view.split = r.splitter.Layout();
     view.pict = r.fields.View();
     view.keyBoard = r.fields.KeyBoard();

@@ -45,6 +45,13 @@ public:
     MainViewModel View() const;
 
 private:
+    // What each event does, run by the public handlers as one recorded change.
+    void ChooseChange(Command command);
+    void HandleChange(const TreeEvent& event);
+    void HandleChange(const EditorEvent& event);
+    void HandleChange(const PickEvent& event);
+    int HandleChange(const PointPickEvent& event);
+
     MainRooms& rooms_;
     bool closeAfterTick_ = false;
 };

@@ -12,6 +12,7 @@ MainRooms::MainRooms(const MainServices& s, ProductInfo product, AppEnvironment 
       fields(script, commands, focus, run, s.messages, s.codePage, s.keys),
       editor({script, settings, commands, focus, run, s.messages}, fields),
       pointer(script, run, s.messages, s.codePage, fields, editor),
+      undo(script, commands, run, editor, fields),
       pickerPanel(fields),
       picking(script, pickerPanel,
               {s.windows, s.capture, s.clock, s.pump, s.pimage, s.messages, journal}) {
@@ -20,6 +21,7 @@ MainRooms::MainRooms(const MainServices& s, ProductInfo product, AppEnvironment 
     run.Connect(editor);
     // The run buttons are refreshed last, from the state the others leave.
     settings.AddResetListener(editor);
+    settings.AddResetListener(undo);
     settings.AddResetListener(run);
 }
 

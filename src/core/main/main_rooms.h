@@ -5,6 +5,7 @@
 #include "core/controls/splitter.h"
 #include "core/editor/field_editor.h"
 #include "core/editor/focus_request.h"
+#include "core/editor/script_undo.h"
 #include "core/editor/tree_editor.h"
 #include "core/editor/tree_pointer.h"
 #include "core/main/editor_picker_panel.h"
@@ -65,6 +66,7 @@ struct MainRooms {
     FieldEditor fields;
     TreeEditor editor;
     TreePointer pointer;
+    ScriptUndo undo;
     // The pickers, on the editor panel.
     EditorPickerPanel pickerPanel;
     Picking picking;

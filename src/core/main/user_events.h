@@ -16,7 +16,7 @@ namespace tavo {
 // The menu items and toolbar buttons.
 enum class Command {
     MenuNew, MenuOpen, MenuSave, MenuSaveAs, MenuClear, MenuDel,
-    EditNew, EditDel, EditClear,
+    EditNew, EditDel, EditClear, EditUndo, EditRedo,
     CtrlRun, CtrlStop,
     Setup,
 };

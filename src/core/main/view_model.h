@@ -19,6 +19,9 @@ inline constexpr const char* kLabel5Caption = "提示:  Ctrl + F2 隐藏/显示�
 // The commands, buttons and panels as the rooms' rules leave them, and what they show.
 struct MainViewModel : CommandState {
     bool saveEnabled = false;  // the Script has unsaved changes
+    // 编辑 → 撤销 and 重做: a change to undo or redo, and no run.
+    bool undoEnabled = false;
+    bool redoEnabled = false;
     // Where the border between the tree and the log lies.
     SplitLayout split;
     // The Instruction editor panel and the on-screen keyboard.

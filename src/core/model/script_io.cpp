@@ -70,7 +70,7 @@ bool FileCommands::WriteScriptFile(const std::string& path) {
     }
     // As when each record was loaded to be written: the last one ends current.
     if (!plan.nodes.empty()) script_.SelectInstruction(plan.nodes.back());
-    script_.SetModified(false);
+    script_.MarkSaved();
     runButtons_->RefreshRunButtons();
     return true;
 }

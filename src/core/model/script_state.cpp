@@ -19,7 +19,7 @@ void ScriptState::WriteCurrentToItsNode() {
 
 void ScriptState::StoreInstruction() {
     WriteCurrentToItsNode();
-    modified_ = true;
+    SetModified(true);
 }
 
 void ScriptState::ClearInstruction() {

@@ -39,7 +39,19 @@ public:
     bool IsNonEmpty() const { return IsNonEmptyInstruction(current_, CurrentNode() != nullptr); }
 
     bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
+    void SetModified(bool modified) {
+        modified_ = modified;
+        if (modified) ++modifiedSerial_;
+    }
+    // The Script was written to its file: not modified any more.
+    void MarkSaved() {
+        modified_ = false;
+        ++savedSerial_;
+    }
+    // Bumped whenever the Script is marked modified, and whenever it is saved, so the
+    // undo history can tell what happened outside its own changes.
+    std::uint64_t ModifiedSerial() const { return modifiedSerial_; }
+    std::uint64_t SavedSerial() const { return savedSerial_; }
 
     // Bumped whenever a node is selected, so the view scrolls to it even when the same
     // node is selected again.
@@ -53,6 +65,8 @@ private:
     std::string currentKey_;
     bool modified_ = false;
     std::uint64_t selectionSerial_ = 0;
+    std::uint64_t modifiedSerial_ = 0;
+    std::uint64_t savedSerial_ = 0;
 };
 
 }  // namespace tavo

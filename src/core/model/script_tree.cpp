@@ -132,4 +132,35 @@ std::vector<ScriptNode*> ScriptTree::PreOrder() const {
     return out;
 }
 
+TreeImage ScriptTree::Image() const {
+    std::unordered_map<const ScriptNode*, int> index;
+    for (std::size_t i = 0; i < list_.size(); ++i)
+        index.emplace(list_[i].get(), static_cast<int>(i) + 1);
+    TreeImage image;
+    image.reserve(list_.size());
+    for (const ScriptNode* n : PreOrder())
+        image.push_back({n->key, n->caption, n->tag, n->icon,
+                         n->parent ? n->parent->key : std::string(), index.at(n)});
+    return image;
+}
+
+void ScriptTree::Restore(const TreeImage& image) {
+    roots_.clear();
+    byKey_.clear();
+    list_.clear();
+    list_.resize(image.size());
+    // Pre-order names every parent before its children, and each child after its elder
+    // siblings: appending rebuilds the shape.
+    for (const NodeImage& n : image) {
+        auto owned =
+            std::make_unique<ScriptNode>(ScriptNode{n.key, n.caption, n.tag, n.icon, nullptr, {}});
+        ScriptNode* node = owned.get();
+        node->parent = Find(n.parentKey);
+        SiblingsOf(node).push_back(node);
+        byKey_.emplace(n.key, node);
+        list_.at(static_cast<std::size_t>(n.index) - 1) = std::move(owned);
+    }
+    Touch();
+}
+
 }  // namespace tavo

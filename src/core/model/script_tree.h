@@ -21,6 +21,21 @@ struct ScriptNode {
     std::vector<ScriptNode*> children;
 };
 
+// A node as a snapshot of the tree holds it: its record, its parent's key (empty: the
+// top level) and its place in the creation order (1..n).
+struct NodeImage {
+    std::string key;
+    std::string caption;
+    std::string tag;
+    int icon = kIconInstruction;
+    std::string parentKey;
+    int index = 0;
+
+    bool operator==(const NodeImage&) const = default;
+};
+// Every node in display pre-order.
+using TreeImage = std::vector<NodeImage>;
+
 // Where a new node goes relative to an existing one (or the top level when the anchor is null).
 enum class Placement { LastChild, Before, After };
 
@@ -70,6 +85,11 @@ public:
 
     // Display pre-order (the order in which the tree shows and saves its nodes).
     std::vector<ScriptNode*> PreOrder() const;
+
+    // A copy of every node, and the tree made again from one: the same records, shape
+    // and creation order.
+    TreeImage Image() const;
+    void Restore(const TreeImage& image);
 
     // Content changes go through these so that the revision follows them.
     void SetTag(ScriptNode* node, std::string tag) { node->tag = std::move(tag); Touch(); }
