@@ -5,6 +5,9 @@
 # is kept in build/fuzz/crashes/ (TAVO_FUZZ_BUILD names another build folder). New
 # inputs go to a temporary corpus, never to the repository's seeds.
 #   scripts/fuzz.sh [SECONDS] [RUNS]
+# For the long runs: TAVO_FUZZ_ONLY="gmx_file key_text" picks harnesses, TAVO_FUZZ_JOBS=1
+# leaves a core free, and TAVO_FUZZ_CORPUS=DIR keeps the new inputs in DIR, so that a run
+# stopped part of the way can go on from where it was.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -12,7 +15,8 @@ cd "$root"
 seconds="${1:-15}"
 runs="${2:--1}"
 build="${TAVO_FUZZ_BUILD:-$root/build/fuzz}"
-harnesses=(gmx_file tag_text key_text json_script bmp_file skin_file)
+read -r -a harnesses <<<"${TAVO_FUZZ_ONLY:-gmx_file tag_text key_text json_script bmp_file skin_file}"
+jobs_at_once="${TAVO_FUZZ_JOBS:-2}"
 
 "$root/scripts/install-deps.sh"
 
@@ -25,6 +29,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=1
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+corpus="${TAVO_FUZZ_CORPUS:-$work}"
 mkdir -p "$build/crashes"
 
 run_one() {
@@ -38,32 +43,32 @@ run_one() {
         gmx_file) options+=(-max_len=1024) ;;
         key_text) options+=(-max_len=512) ;;
     esac
-    mkdir -p "$work/$name"
+    mkdir -p "$corpus/$name"
     start=$(date +%s)
-    # The first corpus folder takes the new inputs: the temporary one.
-    "$build/fuzz_$name" "${options[@]}" "$work/$name" "tests/fuzz/corpus/$name" \
-        >"$work/$name.log" 2>&1 || status=$?
-    echo "$status $(($(date +%s) - start))" >"$work/$name.result"
+    # The first corpus folder takes the new inputs.
+    "$build/fuzz_$name" "${options[@]}" "$corpus/$name" "tests/fuzz/corpus/$name" \
+        >"$corpus/$name.log" 2>&1 || status=$?
+    echo "$status $(($(date +%s) - start))" >"$corpus/$name.result"
 }
 
-# Two at a time: the test machine has two cores.
+# Two at a time by default: the test machine has two cores.
 for name in "${harnesses[@]}"; do
-    while [ "$(jobs -rp | wc -l)" -ge 2 ]; do wait -n || true; done
+    while [ "$(jobs -rp | wc -l)" -ge "$jobs_at_once" ]; do wait -n || true; done
     run_one "$name" &
 done
 wait
 
 failed=0
 for name in "${harnesses[@]}"; do
-    read -r status elapsed <"$work/$name.result"
-    log="$work/$name.log"
+    read -r status elapsed <"$corpus/$name.result"
+    log="$corpus/$name.log"
     executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     last=$(grep -E '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
     cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
     ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
-    corpus=$(sed -n 's/.* corp: \([0-9]*\).*/\1/p' <<<"$last")
+    kept=$(sed -n 's/.* corp: \([0-9]*\).*/\1/p' <<<"$last")
     line=$(printf '%-12s %10s runs in %5s s, coverage %5s edges, %6s features, corpus %5s' \
-        "$name" "${executions:-?}" "$elapsed" "${cov:-?}" "${ft:-?}" "${corpus:-?}")
+        "$name" "${executions:-?}" "$elapsed" "${cov:-?}" "${ft:-?}" "${kept:-?}")
     if [ "$status" -eq 0 ]; then
         echo "$line: ok"
     else
