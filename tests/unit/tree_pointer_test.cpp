@@ -39,7 +39,7 @@ TEST_F(TreePointerTest, AnEmptyCurrentInstructionCannotBeLeftByClickingAnotherNo
     EXPECT_TRUE(fields.Shown());
 }
 
-TEST_F(TreePointerTest, ALeftClickOnAPictureInstructionMakesItTheInsertionParent) {
+TEST_F(TreePointerTest, ALeftClickOrAnArrowKeyOnAPictureInstructionMakesItTheInsertionParent) {
     Build({{"L1", ""}, {"L2", ""}});
     Instruction withPicture = testing::InstructionFor({"L2", ""});
     withPicture.pPicture = FixWidth("0101", kPictureWidth);
@@ -48,6 +48,14 @@ TEST_F(TreePointerTest, ALeftClickOnAPictureInstructionMakesItTheInsertionParent
 
     Click(MouseButton::Left, "L1");
     EXPECT_EQ(editor.InsertParentKey(), kRootKey);
+    // Moved there by another program: no insertion parent; by the arrow keys: a click.
+    pointer.SelectionMoved("L2", false);
+    EXPECT_EQ(CurrentKey(), "L2");
+    EXPECT_EQ(editor.InsertParentKey(), kRootKey);
+    pointer.SelectionMoved("L1", true);
+    pointer.SelectionMoved("L2", true);
+    EXPECT_EQ(editor.InsertParentKey(), "L2");
+    Click(MouseButton::Left, "L1");
     Click(MouseButton::Left, "L2");
     EXPECT_EQ(CurrentKey(), "L2");
     EXPECT_EQ(editor.InsertParentKey(), "L2");
@@ -100,6 +108,12 @@ TEST_F(TreePointerTest, ARightClickOpensTheEditorPanelThereAndAnyReleaseClosesIt
     EXPECT_EQ(fields.View().left, 6720 - 3795);
     pointer.Released(MouseButton::Left, std::nullopt, {0, 0}, kRoom);
     EXPECT_FALSE(fields.Shown());
+
+    // The context-menu key: the same panel on the current node, with the focus in it.
+    pointer.OpenEditorPanelFromKey({6000, 600}, kRoom);
+    EXPECT_TRUE(fields.Shown());
+    EXPECT_EQ(fields.View().left, 6720 - 3795);
+    EXPECT_EQ(focus.Target(), FocusTarget::lChar);
 }
 
 TEST_F(TreePointerTest, ACaptionEditStoresTheTrimmedTextAndShowsItAsTyped) {

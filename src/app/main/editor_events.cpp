@@ -48,8 +48,11 @@ std::optional<LRESULT> EditorEvents::OnTreeNotify(NMHDR& header) {
             // Only the core selects: a move by the keyboard (or by another program) is
             // put to the core's rules and shown once they have answered.
             const auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
+            const bool byKeyboard = change.action == TVC_BYKEYBOARD;
             if (const auto key = view_.Tree().KeyOf(change.itemNew.hItem))
-                window_.Defer([this, node = *key] { core_.Handle(TreeSelectionMoved{node}); });
+                window_.Defer([this, node = *key, byKeyboard] {
+                    core_.Handle(TreeSelectionMoved{node, byKeyboard});
+                });
             return TRUE;
         }
         case TVN_BEGINLABELEDITW: {
@@ -78,6 +81,16 @@ std::optional<LRESULT> EditorEvents::OnTreeNotify(NMHDR& header) {
 
 void EditorEvents::InsertAtTopLevelClicked() {
     core_.Handle(InsertAtTopLevel{});
+    window_.Render();
+}
+
+void EditorEvents::OpenEditorPanelByKey() {
+    const HTREEITEM selected = TreeView_GetSelection(controls_.infoTree);
+    RECT item{};
+    if (!selected || !TreeView_GetItemRect(controls_.infoTree, selected, &item, TRUE)) return;
+    // Where a right click on the node's caption would be.
+    const POINT at{item.left, (item.top + item.bottom) / 2};
+    core_.Handle(EditorPanelKeyed{ToTwips(at), PanelRoomTwips()});
     window_.Render();
 }
 

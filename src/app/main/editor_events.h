@@ -47,6 +47,8 @@ public:
     std::optional<LRESULT> OnTreeNotify(NMHDR& header);
     // The button "<" beside 父指令.
     void InsertAtTopLevelClicked();
+    // The context-menu key or Shift+F10 on the tree: the selected node's editor panel.
+    void OpenEditorPanelByKey();
 
 private:
     TwipsPoint ToTwips(POINT pixels) const;

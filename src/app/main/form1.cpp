@@ -42,11 +42,6 @@ AppEnvironment Environment() {
     return {WideToUtf8(folder), WideToUtf8(name)};
 }
 
-bool IsTextBox(HWND window) {
-    wchar_t name[8] = {};
-    return window && GetClassNameW(window, name, 8) > 0 && lstrcmpiW(name, L"Edit") == 0;
-}
-
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, std::optional<std::string> scriptArgument, RunTrace* trace)
@@ -86,29 +81,6 @@ bool Form1::Create() {
 void Form1::Show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-}
-
-bool Form1::PreTranslate(MSG& msg) {
-    if (!window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
-    if (msg.message == WM_KEYDOWN && ChooseShortcut(msg.wParam)) return true;
-    // Only Tab, Shift+Tab and Enter: the menu's Alt keys and the tree's own keys stay as
-    // they are. Enter in a box then has nothing to do and does not beep.
-    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
-    if (msg.wParam != VK_TAB && msg.wParam != VK_RETURN) return false;
-    const HWND focus = GetFocus();
-    const bool inPanel = focus && (IsChild(controls_.fram, focus) || IsChild(controls_.pict, focus));
-    return inPanel && IsDialogMessageW(window_, &msg);
-}
-
-// Ctrl+Z and Ctrl+Y choose 撤销 and 重做, except in a text box, whose own undo they are,
-// and while a drag or a pick holds the mouse.
-bool Form1::ChooseShortcut(WPARAM key) {
-    const auto down = [](int k) { return (GetKeyState(k) & 0x8000) != 0; };
-    const std::optional<int> item =
-        ShortcutItem(key, down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU));
-    if (!item || IsTextBox(GetFocus()) || GetCapture()) return false;
-    OnCommand(*item);
-    return true;
 }
 
 void Form1::Defer(std::function<void()> action) {

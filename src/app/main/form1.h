@@ -41,7 +41,7 @@ public:
     bool Create();
     void Show(int showCommand);
     // Keyboard navigation between the controls of the panels (Tab, Shift+Tab, Enter) and
-    // the shortcuts Ctrl+Z and Ctrl+Y; true when the message was used for them.
+    // the editing keys (form1_keys.cpp); true when the message was used for them.
     bool PreTranslate(MSG& msg);
 
 private:
@@ -50,7 +50,7 @@ private:
     bool OnCreate();
     bool OnTimer(WPARAM timer);
     void OnCommand(int id);
-    bool ChooseShortcut(WPARAM key);
+    bool PressEditingKey(WPARAM key);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor(HWND under, UINT hitTest);
@@ -74,6 +74,8 @@ private:
     HINSTANCE instance_;
     std::optional<std::string> scriptArgument_;
     HWND window_ = nullptr;
+    WPARAM takenKey_ = 0;  // an editing key pressed, whose release is ours too
+    bool contextMenuTaken_ = false;  // the context-menu key's menu is ours too
     EditorEvents editorEvents_{core_, *this, view_, controls_, pict_, treeInput_};
     FramPanel fram_{*this};
     PictPanel pict_{editorEvents_};

@@ -89,11 +89,4 @@ void ApplyMenuEnabled(HWND window, const MainViewModel& view) {
     DrawMenuBar(window);
 }
 
-std::optional<int> ShortcutItem(WPARAM key, bool ctrl, bool shift, bool alt) {
-    if (!ctrl || shift || alt) return std::nullopt;
-    if (key == 'Z') return IDM_EDIT_UNDO;
-    if (key == 'Y') return IDM_EDIT_REDO;
-    return std::nullopt;
-}
-
 }  // namespace tavo

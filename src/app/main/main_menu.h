@@ -18,7 +18,4 @@ std::optional<Command> MenuCommand(int id);
 // redraws the bar.
 void ApplyMenuEnabled(HWND window, const MainViewModel& view);
 
-// The menu item a key pressed with the modifiers stands for: Ctrl+Z 撤销, Ctrl+Y 重做.
-std::optional<int> ShortcutItem(WPARAM key, bool ctrl, bool shift, bool alt);
-
 }  // namespace tavo

@@ -78,6 +78,7 @@ void MainView::RenderFocus(const MainViewModel& view) {
     if (!Changed(view, &MainViewModel::focusSerial) || view.focusTarget == FocusTarget::None) return;
     switch (view.focusTarget) {
         case FocusTarget::InfoTree: SetFocus(controls_.infoTree); break;
+        case FocusTarget::lChar: SetFocus(pict_->Child(IDC_LCHAR)); break;
         case FocusTarget::lDelay: SetFocus(pict_->Child(IDC_LDELAY)); break;
         case FocusTarget::KeyBoard: SetFocus(controls_.keyBoard); break;
         case FocusTarget::None: break;

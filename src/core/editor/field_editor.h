@@ -31,6 +31,10 @@ public:
     // With true, loads the current Instruction into the boxes and shows the panel.
     void ShowEditorPanel(bool show);
     bool Shown() const { return commands_.pictShown; }
+    // Opened from the keyboard: the focus goes to the panel's first box.
+    void FocusPanel() {
+        if (Shown()) focus_.Request(FocusTarget::lChar);
+    }
     void MoveTo(TwipsPoint topLeft);
 
     // A box's text changed; each runs the box's rule when the text differs from the box's.

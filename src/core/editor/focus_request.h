@@ -4,7 +4,7 @@
 
 namespace tavo {
 
-enum class FocusTarget { None, InfoTree, lDelay, KeyBoard };
+enum class FocusTarget { None, InfoTree, lChar, lDelay, KeyBoard };
 
 class FocusRequest {
 public:

@@ -54,13 +54,24 @@ void TreePointer::Released(MouseButton button, const std::optional<std::string>&
     fields_.ShowEditorPanel(false);
 }
 
-void TreePointer::SelectionMoved(const std::string& node) {
+void TreePointer::SelectionMoved(const std::string& node, bool byKeyboard) {
+    if (byKeyboard) {
+        Released(MouseButton::Left, node, {}, {});
+        return;
+    }
     HidePanel();
     if (script_.Tree().Find(node) && MayLeaveCurrent()) {
         SelectKey(node);
     } else {
         script_.MarkSelectedAgain();
     }
+}
+
+void TreePointer::OpenEditorPanelFromKey(TwipsPoint at, const PanelRoom& room) {
+    const ScriptNode* current = script_.CurrentNode();
+    if (!current) return;
+    Released(MouseButton::Right, current->key, at, room);
+    fields_.FocusPanel();
 }
 
 bool TreePointer::MayEditCaption(const std::string& node) const {

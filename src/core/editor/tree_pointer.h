@@ -33,9 +33,12 @@ public:
     void Pressed(const std::optional<std::string>& node);
     void Released(MouseButton button, const std::optional<std::string>& node, TwipsPoint at,
                   const PanelRoom& room);
-    // The tree's selection moved to the node without the mouse (keyboard, or another
-    // program): the same rule as a left click, but it names no insertion parent.
-    void SelectionMoved(const std::string& node);
+    // The tree's selection moved to the node without the mouse. By the keyboard it is a
+    // left click; moved by another program it names no insertion parent.
+    void SelectionMoved(const std::string& node, bool byKeyboard);
+    // The context-menu key or Shift+F10: a right click on the current Instruction at `at`
+    // (its place in the tree), with the focus in the panel it opens.
+    void OpenEditorPanelFromKey(TwipsPoint at, const PanelRoom& room);
     // Whether a caption edit may start on the node: only the current one is edited.
     bool MayEditCaption(const std::string& node) const;
     void CaptionEdited(const std::string& text);

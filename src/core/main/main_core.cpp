@@ -94,7 +94,8 @@ void MainCore::HandleChange(const TreeEvent& event) {
     std::visit(Overloaded{
                    [&](const TreePressed& e) { p.Pressed(e.node); },
                    [&](const TreeReleased& e) { p.Released(e.button, e.node, e.at, e.room); },
-                   [&](const TreeSelectionMoved& e) { p.SelectionMoved(e.node); },
+                   [&](const TreeSelectionMoved& e) { p.SelectionMoved(e.node, e.byKeyboard); },
+                   [&](const EditorPanelKeyed& e) { p.OpenEditorPanelFromKey(e.at, e.room); },
                    [&](const CaptionEdited& e) { p.CaptionEdited(e.text); },
                    [&](const TreeFocusLost& e) { p.FocusLost(e.destination); },
                    [&](const TreeDraggedOver& e) { p.DragOver(e.node, e.insideTree); },

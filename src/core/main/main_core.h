@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/editor/editing_keys.h"
 #include "core/main/main_rooms.h"
 #include "core/main/user_events.h"
 #include "core/main/view_model.h"
@@ -37,6 +38,10 @@ public:
     // True when the layout changed.
     bool Handle(const SplitEvent& event);
 
+    // What a key pressed in the main window does; None leaves it to the control.
+    KeyAction EditingKey(const KeyStroke& stroke, const KeyContext& context) const {
+        return EditingKeyAction(stroke, context, rooms_.commands);
+    }
     // Whether an in-place caption edit may start on the node.
     bool MayEditCaption(const std::string& node) const { return rooms_.pointer.MayEditCaption(node); }
     // The target windows held now, in slot order.

@@ -38,7 +38,9 @@ struct TreeReleased {
     TwipsPoint at;  // relative to the tree
     PanelRoom room;
 };
-struct TreeSelectionMoved { std::string node; };
+struct TreeSelectionMoved { std::string node; bool byKeyboard; };
+// The context-menu key or Shift+F10 in the tree; `at`: the current node's place in it.
+struct EditorPanelKeyed { TwipsPoint at; PanelRoom room; };
 struct CaptionEdited { std::string text; };
 struct TreeFocusLost { FocusDestination destination; };
 struct TreeDraggedOver { std::optional<std::string> node; bool insideTree; };
@@ -48,9 +50,9 @@ struct DroppedOnClear {};
 struct DragEnded {};
 // The button "<" beside 父指令: new Instructions go to the top level again.
 struct InsertAtTopLevel {};
-using TreeEvent = std::variant<TreePressed, TreeReleased, TreeSelectionMoved, CaptionEdited,
-                               TreeFocusLost, TreeDraggedOver, DroppedOnTree, DroppedOnDelOrder,
-                               DroppedOnClear, DragEnded, InsertAtTopLevel>;
+using TreeEvent = std::variant<TreePressed, TreeReleased, TreeSelectionMoved, EditorPanelKeyed,
+                               CaptionEdited, TreeFocusLost, TreeDraggedOver, DroppedOnTree,
+                               DroppedOnDelOrder, DroppedOnClear, DragEnded, InsertAtTopLevel>;
 
 // The Instruction editor panel and the on-screen keyboard.
 enum class EditorBox { lChar, lPause, lDelay };

@@ -57,14 +57,14 @@ void PostKey(HWND window, wchar_t ch) {
     PostMessageW(window, WM_CHAR, ch, keyData);
 }
 
+}  // namespace
+
 bool PopupMenuShown(DWORD processId) {
     for (HWND w : TopLevelWindows(processId)) {
         if (IsWindowVisible(w) && ClassNameOf(w) == L"#32768") return true;
     }
     return false;
 }
-
-}  // namespace
 
 bool ChooseMenuItem(HWND window, wchar_t topMnemonic, wchar_t itemMnemonic, std::chrono::milliseconds openTimeout) {
     DWORD pid = 0;

@@ -21,6 +21,9 @@ std::string Describe(const ToolbarButton& button);
 // a disabled button ignores it. False when the button's rectangle cannot be had.
 bool ClickToolbarButton(HWND toolbar, int commandId);
 
+// Whether a drop-down menu of the process is on screen.
+bool PopupMenuShown(DWORD processId);
+
 // Chooses a menu item by keyboard: Alt with the top menu's mnemonic, then, once its
 // drop-down is on screen, the item's mnemonic. Menus of another process cannot be read,
 // so this is the way in from outside. False when the drop-down did not open in time (a
