@@ -121,8 +121,9 @@ protected:
     }
 
     // Pressed on the picker and held; the main window leaves the screen; carried in a
-    // hand's steps to a client point of the target and let go there.
-    void PointPick(int picker, POINT clientPoint) {
+    // hand's steps to a client point of the target, where the magnifier is to say
+    // `magnified` beside the pointer, and let go there.
+    void PointPick(int picker, POINT clientPoint, const std::wstring& magnified = {}) {
         const LONG home = WindowRectOf(app.Main()).top;
         const POINT from = Centre(app.Control(picker));
         ASSERT_EQ(WindowFromPoint(from), app.Control(picker)) << "picker " << picker << " is covered";
@@ -134,10 +135,28 @@ protected:
         ClientToScreen(target.Window(), &to);
         ASSERT_NO_FATAL_FAILURE(Carry(from, to));
         ASSERT_EQ(WindowFromPoint(to), target.Window()) << "the target is covered at " << to.x << "," << to.y;
+        if (!magnified.empty()) {
+            ASSERT_NO_FATAL_FAILURE(ExpectMagnifier(magnified, to));
+        }
         ASSERT_TRUE(ReleaseButton(Button::Left, to));
         const auto back = PollUntil([&] { return WindowRectOf(app.Main()).top; },
                                     [&](LONG top) { return top == home; }, milliseconds(5000));
         ASSERT_TRUE(back.ok) << "the main window stays at top " << back.last << ", not " << home;
+    }
+
+    void ExpectMagnifier(const std::wstring& text, POINT pointer) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(app.Main(), &pid);
+        const auto magnifier = [&] {
+            for (HWND w : TopLevelWindows(pid))
+                if (ClassNameOf(w) == L"TavoMagnifier" && IsWindowVisible(w)) return w;
+            return HWND{};
+        };
+        const auto said = PollUntil([&] { return TextOrMarker(magnifier()); },
+                                    [&](const std::wstring& t) { return t == text; }, milliseconds(3000));
+        ASSERT_TRUE(said.ok) << "the magnifier says \"" << Narrow(said.last) << "\", not \"" << Narrow(text) << "\"";
+        const RECT r = WindowRectOf(magnifier());
+        EXPECT_FALSE(PtInRect(&r, pointer)) << "the magnifier lies under the pointer";
     }
 
     // Pressed on a jump picker; the panel leaves the tree; let go over `over` at `to`.
@@ -228,13 +247,18 @@ TEST_F(TavoPicking, RecognitionPickTakesThePictureARunFindsAgainAndRefusesAFlatP
 
     ASSERT_NO_FATAL_FAILURE(OpenEditor(L"识别"));
     ASSERT_NO_FATAL_FAILURE(ChooseSquare(kPWeiSquares, 4));
-    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM2, kCross.centre));
+    const POINT stored = Stored(kCross.centre, 4, client);
+    const std::wstring storedText = std::to_wstring(stored.x) + L", " + std::to_wstring(stored.y);
+    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM2, kCross.centre, L"坐标: " + storedText + L"\n图形可用"));
     ASSERT_NO_FATAL_FAILURE(CloseEditor());
     ASSERT_NO_FATAL_FAILURE(OpenEditor(L"平地"));
-    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM2, kFlat));
+    ASSERT_NO_FATAL_FAILURE(PointPick(IDC_COMM2, kFlat, L"坐标: 40, 250\n图形对比度不足"));
     ASSERT_NO_FATAL_FAILURE(CloseEditor());
+    const auto logged = PollUntil([&] { return app.JournalText(); },
+                                  [](const std::wstring& t) { return t.find(L"  图形对比度不足，未取图，请换一个点。") != std::wstring::npos; },
+                                  milliseconds(3000));
+    EXPECT_TRUE(logged.ok) << "no log line for the flat picture: " << Narrow(logged.last);
 
-    const POINT stored = Stored(kCross.centre, 4, client);
     records[0].pLocationX = Int16(stored.x);
     records[0].pLocationy = Int16(stored.y);
     records[0].pLocationBase = 4;

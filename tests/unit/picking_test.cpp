@@ -65,12 +65,39 @@ TEST_F(PickingTest, AClickPickStoresThePointUnderItsOrientationOnlyInTheFirstWin
     EXPECT_EQ(Stored().LocationX, 701);
     EXPECT_EQ(Stored().Locationy, 551);
     EXPECT_EQ(fields.View().comm4Image, kImageClickPickerSet);
+    EXPECT_EQ(fields.View().comm4Point, "701, 551 (右下)");
 
     script.SetModified(false);
     picking.BeginPointPick(PickerKind::Click, 40, 520);
     picking.FinishPointPick(PickerKind::Click, {10, 10}, kPickTarget);  // over the other window
+    picking.BeginPointPick(PickerKind::Click, 40, 520);
+    picking.FinishPointPick(PickerKind::Click, At(100, 50), {0, false});  // no target held
     EXPECT_EQ(Stored().LocationX, 701);
     EXPECT_FALSE(script.Modified());
+    EXPECT_EQ(journal.Text(), "21:15:03  取点不在目标窗口内，未取点。\r\n21:15:03  没有找到目标窗口，未取点。\r\n");
+}
+
+// What the magnifier shows while a picker is held, and the same rules the release keeps.
+TEST_F(PickingTest, APreviewShowsWhatTheReleaseWouldTakeThere) {
+    PaintPattern(100, 50);
+    script.Current().LocationBase = kBottomRight;
+    script.Current().pLocationBase = kTopLeft;
+    const PickPreview click = picking.PreviewPointPick(PickerKind::Click, At(100, 50), kPickTarget);
+    EXPECT_EQ(click.refusal, PickRefusal::None);
+    EXPECT_EQ(click.stored, (ClientPoint{701, 551}));
+    EXPECT_EQ(Fingerprint(click.block), kPattern);  // the block around the pointer
+    EXPECT_EQ(PreviewText(click), "坐标: 701, 551");
+
+    const auto text = [&](PickerKind picker, ScreenPoint at, PickTarget target) {
+        return PreviewText(picking.PreviewPointPick(picker, at, target));
+    };
+    EXPECT_EQ(text(PickerKind::Recognition, At(100, 50), kPickTarget), "坐标: 100, 50\n图形可用");
+    EXPECT_EQ(text(PickerKind::Recognition, At(300, 300), kPickTarget), "坐标: 300, 300\n图形对比度不足");
+    EXPECT_EQ(text(PickerKind::Recognition, At(0, 0), kPickTarget), "坐标: 0, 0\n在基准点上");
+    EXPECT_EQ(text(PickerKind::Click, {10, 10}, kPickTarget), "不在目标窗口内");
+    EXPECT_EQ(text(PickerKind::Click, At(100, 50), {0, false}), "没有找到目标窗口");
+    EXPECT_TRUE(journal.Text().empty());  // a preview takes and logs nothing
+    EXPECT_TRUE(windows.pointerMoves.empty());
 }
 
 TEST_F(PickingTest, ARecognitionPickTakesThePictureWithThePointerAside) {
@@ -103,6 +130,8 @@ TEST_F(PickingTest, AFlatPictureIsRefusedAndTheResetPointStillStored) {
     EXPECT_EQ(in.pLocationX, 0);
     EXPECT_TRUE(IsBlank(in.pPicture));
     EXPECT_EQ(fields.View().comm2Image, kImageRecognitionPicker);
+    EXPECT_EQ(fields.View().comm2Point, "");
+    EXPECT_EQ(journal.Text(), "21:15:03  图形对比度不足，未取图，请换一个点。\r\n");
 }
 
 // (0, 0) stored would read as "no point": the centre under Centre, the corner under

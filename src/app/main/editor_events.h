@@ -14,6 +14,7 @@
 #include "app/main/form1_controls.h"
 #include "app/main/main_view.h"
 #include "app/panels/key_board_control.h"
+#include "app/panels/pick_magnifier.h"
 #include "app/panels/pict_panel.h"
 #include "core/main/main_core.h"
 
@@ -49,6 +50,8 @@ public:
     void InsertAtTopLevelClicked();
     // The context-menu key or Shift+F10 on the tree: the selected node's editor panel.
     void OpenEditorPanelByKey();
+    // The window that follows the pointer while a point picker is held.
+    bool CreateMagnifier(HINSTANCE instance, HFONT font);
 
 private:
     TwipsPoint ToTwips(POINT pixels) const;
@@ -68,6 +71,7 @@ private:
     void PictPickerPressed(Picker picker) override;
     void PictPickerReleased(Picker picker, POINT screen) override;
     void PictPickerCancelled(Picker picker) override;
+    void PictPickerHeld(Picker picker, POINT screen) override;
     void PictPadClicked(Pad pad, int square) override;
     void SplitPressed(int x) override;
     void SplitMoved(int x) override;
@@ -82,6 +86,7 @@ private:
     const Form1Controls& controls_;
     PictPanel& pict_;
     const InfoTreeInput& treeInput_;
+    PickMagnifier magnifier_;
 };
 
 }  // namespace tavo

@@ -37,7 +37,19 @@ void EditorEvents::PictPickerPressed(Picker picker) {
     window_.Render();
 }
 
+bool EditorEvents::CreateMagnifier(HINSTANCE instance, HFONT font) {
+    magnifier_.SetFont(font);
+    return magnifier_.Create(window_.Window(), instance);
+}
+
+void EditorEvents::PictPickerHeld(Picker picker, POINT screen) {
+    if (IsPointPicker(picker))
+        magnifier_.Show(screen, core_.PreviewPointPick(KindOf(picker), {screen.x, screen.y}));
+}
+
+// The magnifier goes first: the pick must not find it under the pointer or in the block.
 void EditorEvents::PictPickerReleased(Picker picker, POINT screen) {
+    magnifier_.Hide();
     if (IsPointPicker(picker)) {
         const int top = core_.Handle(PointPickFinished{KindOf(picker), {screen.x, screen.y}});
         MoveTop(window_.Window(), top);
@@ -50,6 +62,7 @@ void EditorEvents::PictPickerReleased(Picker picker, POINT screen) {
 }
 
 void EditorEvents::PictPickerCancelled(Picker picker) {
+    magnifier_.Hide();
     if (IsPointPicker(picker))
         MoveTop(window_.Window(), core_.Handle(PointPickCancelled{KindOf(picker)}));
     else

@@ -111,7 +111,8 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 bool Form1::CreateEditorControls() {
     if (!treeInput_.Attach(controls_.infoTree) || !splitBar_.Attach(controls_.pict2) ||
-        !tooltips_.Create(window_, instance_))
+        !tooltips_.Create(window_, instance_) ||
+        !editorEvents_.CreateMagnifier(instance_, resources_.Font()))
         return false;
     tooltips_.SetFont(resources_.Font());
     tooltips_.Add(controls_.labKey, "显示下一个新增指令的父指令");

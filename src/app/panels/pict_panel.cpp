@@ -211,6 +211,7 @@ void PictPanel::Render(const EditorPanelView& view) {
     if ((IsWindowEnabled(c_.lDelay) != FALSE) != view.lDelayEnabled)
         EnableWindow(c_.lDelay, view.lDelayEnabled);
     RenderImages(view);
+    RenderStoredPoints(view);
     RenderPads(view);
     RenderPlacement(view);
 }

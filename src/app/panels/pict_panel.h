@@ -40,6 +40,8 @@ public:
     virtual void PictPickerPressed(Picker picker) = 0;
     virtual void PictPickerReleased(Picker picker, POINT screen) = 0;
     virtual void PictPickerCancelled(Picker picker) = 0;
+    // Every poll while a picker is held, with the pointer's screen point.
+    virtual void PictPickerHeld(Picker picker, POINT screen) = 0;
     // A click on square 0..4 of a pad, or 5 for the pad's background square.
     virtual void PictPadClicked(Pad pad, int square) = 0;
 
@@ -116,6 +118,8 @@ private:
     void PaintFrames(HDC dc);
     void RenderImages(const EditorPanelView& view);
     void RenderPads(const EditorPanelView& view);
+    // The stored points in the pickers' tips, after their own words.
+    void RenderStoredPoints(const EditorPanelView& view);
     void RenderPlacement(const EditorPanelView& view);
 
     // The panel's own light blue, a shade deeper than the pads' background.
@@ -132,6 +136,7 @@ private:
     // The image numbers on Comm2, Comm3 and Comm4, and the red squares painted on Wei and
     // PWei; -1 before any.
     int shownImages_[3] = {-1, -1, -1};
+    std::string shownPoints_[2];  // Comm2's and Comm4's
     int weiSquare_ = -1;
     int pweiSquare_ = -1;
     ViewText text_;

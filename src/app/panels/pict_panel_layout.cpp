@@ -162,6 +162,20 @@ bool PictPanel::CreateTooltips(HINSTANCE instance) {
     return true;
 }
 
+void PictPanel::RenderStoredPoints(const EditorPanelView& view) {
+    const std::string* points[] = {&view.comm2Point, &view.comm4Point};
+    const int ids[] = {IDC_COMM2, IDC_COMM4};
+    for (std::size_t i = 0; i < std::size(ids); ++i) {
+        if (shownPoints_[i] == *points[i]) continue;
+        shownPoints_[i] = *points[i];
+        const auto tip = std::find_if(std::begin(kTips), std::end(kTips),
+                                      [&](const Tip& t) { return t.id == ids[i]; });
+        std::string text = tip->text;
+        if (!points[i]->empty()) text += "\n" + *points[i];
+        tooltips_.SetText(GetDlgItem(window_, ids[i]), text);
+    }
+}
+
 void PictPanel::LayOut() {
     SetWindowPos(window_, nullptr, 0, 0, Px(kPictWidth, dpi_), Px(kPictHeight, dpi_),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -53,6 +53,13 @@ std::optional<LRESULT> PictPanel::OnPickerMessage(HWND button, UINT message, LPA
                 ReleasePicker(button, screen);
             }
             return 0;
+        case WM_MOUSEMOVE:
+            if (pressed) {
+                POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                ClientToScreen(button, &screen);
+                events_.PictPickerHeld(*pressedPicker_, screen);
+            }
+            return std::nullopt;
         case WM_SETCURSOR:
             if (!pressed || !pickerCursor_) return std::nullopt;
             SetCursor(pickerCursor_.Get());
@@ -120,7 +127,12 @@ void PictPanel::PollPicker() {
         return;
     }
     const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    if (GetAsyncKeyState(button) < 0) return;
+    if (GetAsyncKeyState(button) < 0) {
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        events_.PictPickerHeld(*pressedPicker_, pointer);
+        return;
+    }
     const HWND picker = PickerButton(*pressedPicker_);
     MSG release{};
     if (PeekMessageW(&release, picker, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE)) return;

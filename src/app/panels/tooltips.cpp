@@ -12,7 +12,11 @@ bool Tooltips::Create(HWND owner, HINSTANCE instance) {
                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                             instance, nullptr);
-    return tips_ != nullptr;
+    if (!tips_) return false;
+    // Without a width a tip is one line, whatever "\n" it holds.
+    constexpr LPARAM kMaxTipWidth = 400;
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    return true;
 }
 
 void Tooltips::Add(HWND control, const std::string& utf8Text) {
@@ -49,6 +53,17 @@ void Tooltips::MoveArea(HWND window, UINT_PTR id, const RECT& area) {
     tool.uId = id;
     tool.rect = area;
     SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Tooltips::SetText(HWND control, const std::string& utf8Text) {
+    if (!tips_ || !control) return;
+    std::wstring text = Utf8ToWide(utf8Text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text.data();
+    SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Tooltips::SetFont(HFONT font) {

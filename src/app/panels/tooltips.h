@@ -22,6 +22,8 @@ public:
     // A tip shown over an area of a window's client area (pixels), told apart by id.
     void AddArea(HWND window, UINT_PTR id, const RECT& area, const std::string& utf8Text);
     void MoveArea(HWND window, UINT_PTR id, const RECT& area);
+    // A control's tip says something else now; lines break at "\n".
+    void SetText(HWND control, const std::string& utf8Text);
     void SetFont(HFONT font);
 
 private:

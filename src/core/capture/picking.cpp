@@ -58,13 +58,45 @@ ClientPoint Picking::StoredPoint(ScreenPoint client, int base, WindowHandle wind
 bool Picking::AcceptPoint(ClientPoint stored) {
     if (stored != ClientPoint{0, 0}) return true;
     services_.messages.Beep();
-    services_.journal.Append(LogTime(services_.clock.Now()) + kPickOnReferencePoint + kLogEnd);
+    LogRefusal(PickRefusal::OnReferencePoint);
     return false;
+}
+
+void Picking::LogRefusal(PickRefusal refusal) {
+    services_.journal.Append(LogTime(services_.clock.Now()) + RefusalLogText(refusal) + kLogEnd);
+}
+
+Picture Picking::BlockAt(ClientPoint stored, int base, PickTarget target) const {
+    const ClientPoint offset = BlockOffset(base);
+    return CaptureBlock(services_.capture, target.window, stored.x - offset.x, stored.y - offset.y,
+                        kBlockSide, kBlockSide, base, target.flashMode);
+}
+
+PickPreview Picking::PreviewPointPick(PickerKind picker, ScreenPoint pointer, PickTarget target) const {
+    PickPreview preview;
+    preview.recognition = picker == PickerKind::Recognition;
+    const std::optional<ScreenPoint> client = InWindow(pointer, target.window);
+    if (!client) {
+        preview.refusal = target.window == 0 ? PickRefusal::NoTarget : PickRefusal::Outside;
+        return preview;
+    }
+    const Instruction& in = script_.Current();
+    const int base = preview.recognition ? in.pLocationBase : in.LocationBase;
+    preview.stored = StoredPoint(*client, base, target.window);
+    preview.block = BlockAt(preview.stored, base, target);
+    if (preview.stored == ClientPoint{0, 0})
+        preview.refusal = PickRefusal::OnReferencePoint;
+    else if (preview.recognition && Fingerprint(preview.block).empty())
+        preview.refusal = PickRefusal::FlatPicture;
+    else
+        preview.refusal = PickRefusal::None;
+    return preview;
 }
 
 int Picking::FinishPointPick(PickerKind picker, ScreenPoint release, PickTarget target) {
     const std::optional<ScreenPoint> client = InWindow(release, target.window);
     Instruction& in = script_.Current();
+    if (!client) LogRefusal(target.window == 0 ? PickRefusal::NoTarget : PickRefusal::Outside);
     if (picker == PickerKind::Click && client) {
         const ClientPoint stored = StoredPoint(*client, in.LocationBase, target.window);
         if (!AcceptPoint(stored)) return top_.Saved();
@@ -92,9 +124,7 @@ void Picking::TakePicture(ScreenPoint client, ScreenPoint release, PickTarget ta
     services_.windows.MovePointer(kPointerAside);
     services_.clock.Sleep(kRepaintWaitMs);
     services_.pump.ProcessPendingEvents();
-    const ClientPoint offset = BlockOffset(in.pLocationBase);
-    services_.pimage.Put(CaptureBlock(services_.capture, target.window, stored.x - offset.x, stored.y - offset.y,
-                                      kBlockSide, kBlockSide, in.pLocationBase, target.flashMode));
+    services_.pimage.Put(BlockAt(stored, in.pLocationBase, target));
     const std::string fingerprint = Fingerprint(services_.pimage.Block());
     in.pPicture = FixWidth(fingerprint, kPictureWidth);
     services_.windows.MovePointer(release);
@@ -102,6 +132,8 @@ void Picking::TakePicture(ScreenPoint client, ScreenPoint release, PickTarget ta
     if (accepted) {
         in.pLocationX = Field(stored.x);
         in.pLocationy = Field(stored.y);
+    } else {
+        LogRefusal(PickRefusal::FlatPicture);
     }
     panel_.ShowRecognitionPicker(accepted);
 }

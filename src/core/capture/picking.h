@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/capture/pick_preview.h"
 #include "core/capture/picker_panel.h"
 #include "core/model/run_log.h"
 #include "core/model/script_state.h"
@@ -25,8 +26,6 @@ enum class PadKind { Recognition, Click };
 // Where the pointer goes while the picture is taken: off every window.
 inline constexpr ScreenPoint kPointerAside{-100, -100};
 inline constexpr int kRepaintWaitMs = 100;
-// A point stored as (0, 0) reads as "no point" to the runner.
-inline constexpr const char* kPickOnReferencePoint = "  取点在基准点上，请换一个点或换一个基准方位。";
 
 // One saved top serves every picker: the main window's while a point is picked, the
 // editor panel's while a jump is.
@@ -71,8 +70,11 @@ public:
     // go to the top returned. A jump picker hides the editor panel itself.
     int BeginPointPick(PickerKind picker, int windowTop, int windowHeight);
     void BeginJumpPick();
+    // What the point picker would take with the pointer at `pointer`, as it is held.
+    PickPreview PreviewPointPick(PickerKind picker, ScreenPoint pointer, PickTarget target) const;
     // Released at a screen point; returns the main window's top to go back to. A point
-    // on the orientation's reference point is refused: it would store (0, 0).
+    // on the orientation's reference point is refused: it would store (0, 0). A refused
+    // pick says why in the run log.
     int FinishPointPick(PickerKind picker, ScreenPoint release, PickTarget target);
     // Released over the tree's node `node` (none: beside the nodes).
     void FinishJumpPick(PickerKind picker, const std::optional<std::string>& node);
@@ -90,6 +92,9 @@ private:
     ClientPoint StoredPoint(ScreenPoint client, int base, WindowHandle window) const;
     // Whether the point may be stored; a refusal is said with a beep and a log line.
     bool AcceptPoint(ClientPoint stored);
+    void LogRefusal(PickRefusal refusal);
+    // The block around the client point, measured under `base`.
+    Picture BlockAt(ClientPoint stored, int base, PickTarget target) const;
     void TakePicture(ScreenPoint client, ScreenPoint release, PickTarget target);
     // The recognition point and picker image as they were before the press.
     void PutBackRecognitionPoint();

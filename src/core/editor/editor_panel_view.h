@@ -46,6 +46,10 @@ struct EditorPanelView {
     // (pLocationBase); a value outside 0..4 leaves every square light blue.
     int weiSquare = 0;
     int pweiSquare = 0;
+    // The stored points beside the pickers Comm2 and Comm4, "x, y (orientation)"; empty
+    // for no point.
+    std::string comm2Point;
+    std::string comm4Point;
 
     bool operator==(const EditorPanelView&) const = default;
 };

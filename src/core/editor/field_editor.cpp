@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/editor/field_number.h"
+#include "core/acting/recognition.h"
 #include "core/model/cp936_field.h"
 #include "core/util/text.h"
 
@@ -17,7 +18,27 @@ bool HasKeyCommand(std::string_view text) {
            text.find(kCommandClose) != std::string_view::npos;
 }
 
+// "x, y (orientation)"; empty for the point (0, 0), which is none.
+std::string StoredPointText(int x, int y, int orientation) {
+    if (x == 0 && y == 0) return {};
+    static const char* const kNames[] = {"中心", "左上", "右上", "左下", "右下"};
+    // A code outside 0..4 is measured from the top left, as the runner reads it.
+    const bool known = orientation >= kCentre && orientation <= kBottomRight;
+    return std::to_string(x) + ", " + std::to_string(y) + " (" + kNames[known ? orientation : kTopLeft] + ")";
+}
+
 }  // namespace
+
+EditorPanelView FieldEditor::View() const {
+    EditorPanelView view = view_;
+    view.shown = Shown();
+    if (view.shown) {
+        const Instruction& in = script_.Current();
+        view.comm4Point = StoredPointText(in.LocationX, in.Locationy, in.LocationBase);
+        view.comm2Point = StoredPointText(in.pLocationX, in.pLocationy, in.pLocationBase);
+    }
+    return view;
+}
 
 void FieldEditor::ShowEditorPanel(bool show) {
     if (!show) {

@@ -70,11 +70,7 @@ public:
     void ShowSquares();
     void SetPanelTop(int top) { view_.top = top; }
 
-    EditorPanelView View() const {
-        EditorPanelView view = view_;
-        view.shown = Shown();
-        return view;
-    }
+    EditorPanelView View() const;
     const KeyBoardView& KeyBoard() const { return keyboard_; }
 
 private:

@@ -157,7 +157,7 @@ int MainCore::Handle(const PointPickEvent& event) {
 
 int MainCore::HandleChange(const PointPickEvent& event) {
     Picking& p = rooms_.picking;
-    const PickTarget target{rooms_.run.FirstWindow(), rooms_.state.settings.FlashMode};
+    const PickTarget target = PickTargetNow();
     return std::visit(
         Overloaded{
             [&](const PointPickBegun& e) { return p.BeginPointPick(e.picker, e.windowTop, e.windowHeight); },

@@ -42,6 +42,10 @@ public:
     KeyAction EditingKey(const KeyStroke& stroke, const KeyContext& context) const {
         return EditingKeyAction(stroke, context, rooms_.commands);
     }
+    // What the point picker held would take at the screen point, for its magnifier.
+    PickPreview PreviewPointPick(PickerKind picker, ScreenPoint pointer) const {
+        return rooms_.picking.PreviewPointPick(picker, pointer, PickTargetNow());
+    }
     // Whether an in-place caption edit may start on the node.
     bool MayEditCaption(const std::string& node) const { return rooms_.pointer.MayEditCaption(node); }
     // The target windows held now, in slot order.
@@ -50,6 +54,9 @@ public:
     MainViewModel View() const;
 
 private:
+    PickTarget PickTargetNow() const {
+        return {rooms_.run.FirstWindow(), rooms_.state.settings.FlashMode};
+    }
     // What each event does, run by the public handlers as one recorded change.
     void ChooseChange(Command command);
     void HandleChange(const TreeEvent& event);
