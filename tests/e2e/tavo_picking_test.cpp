@@ -6,6 +6,7 @@
 
 #include "core/editor/editor_panel_view.h"
 #include "documented_pictures.h"
+#include "driver/key_chord.h"
 #include "driver/pixels.h"
 #include "driver/practice_log.h"
 #include "driver/process.h"
@@ -349,6 +350,28 @@ TEST_F(TavoPicking, ALostCaptureEndsAPickWithNothingStored) {
     EXPECT_TRUE(nothing.ok) << "Text2 reads " << Narrow(nothing.last);
     ASSERT_NO_FATAL_FAILURE(CloseEditor());
     ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));
+}
+
+TEST_F(TavoPicking, EscCancelsAPointPickUnderWay) {
+    const std::vector<GmxRecord> records = {{.NodeKey = L"L1", .NodeText = L"alpha", .pChar = L"a"}};
+    ASSERT_NO_FATAL_FAILURE(StartOn(records, {{0, L"alpha"}}));
+    ASSERT_NO_FATAL_FAILURE(OpenEditor(L"alpha"));
+    const LONG home = WindowRectOf(app.Main()).top;
+    const POINT from = Centre(app.Control(IDC_COMM4));
+    ASSERT_TRUE(PointTo(from) && PressButton(Button::Left, from));
+    ASSERT_TRUE(PollUntil([&] { return WindowRectOf(app.Main()).top; }, [](LONG top) { return top < 0; },
+                          milliseconds(3000)).ok)
+        << "the main window stays in place";
+    POINT to = kClickAt;
+    ClientToScreen(target.Window(), &to);
+    ASSERT_NO_FATAL_FAILURE(Carry(from, to));
+    ASSERT_TRUE(StrikeChord({VK_ESCAPE}));
+    const auto back = PollUntil([&] { return WindowRectOf(app.Main()).top; }, [&](LONG top) { return top == home; },
+                                milliseconds(3000));
+    EXPECT_TRUE(back.ok) << "Esc left the main window at top " << back.last;
+    ASSERT_TRUE(ReleaseButton(Button::Left, to));
+    ASSERT_NO_FATAL_FAILURE(CloseEditor());
+    ASSERT_NO_FATAL_FAILURE(ExpectSaved(records));  // no click point
 }
 
 }  // namespace

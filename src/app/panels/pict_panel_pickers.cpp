@@ -95,6 +95,7 @@ void PictPanel::PressPicker(HWND button) {
     pickerCursor_ = MakePickerCursor(*picker);
     SendMessageW(button, BM_SETSTATE, TRUE, 0);
     SetCapture(button);
+    GetAsyncKeyState(VK_ESCAPE);  // forgets an Esc struck before the press (see PollPicker)
     SetTimer(window_, kPickerPollTimer, kPickerPollInterval, nullptr);
     if (pickerCursor_) SetCursor(pickerCursor_.Get());
     // The host may move the window away now: nothing of it is touched after this.
@@ -126,6 +127,14 @@ void PictPanel::PollPicker() {
         KillTimer(window_, kPickerPollTimer);
         return;
     }
+    const HWND picker = PickerButton(*pressedPicker_);
+    // The window above the screen may have lost the keyboard (Wine unmaps it): Esc is
+    // read from the keyboard itself, wherever it went, down now or struck since the last
+    // poll.
+    if (GetAsyncKeyState(VK_ESCAPE) & 0x8001) {
+        CancelPicker(picker);
+        return;
+    }
     const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     if (GetAsyncKeyState(button) < 0) {
         POINT pointer{};
@@ -133,7 +142,6 @@ void PictPanel::PollPicker() {
         events_.PictPickerHeld(*pressedPicker_, pointer);
         return;
     }
-    const HWND picker = PickerButton(*pressedPicker_);
     MSG release{};
     if (PeekMessageW(&release, picker, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE)) return;
     POINT screen{};
