@@ -92,9 +92,8 @@ void Picking::TakePicture(ScreenPoint client, ScreenPoint release, PickTarget ta
     services_.windows.MovePointer(kPointerAside);
     services_.clock.Sleep(kRepaintWaitMs);
     services_.pump.ProcessPendingEvents();
-    const ClientPoint offset = BlockOffset(in.pLocationBase);
-    services_.pimage.Put(CaptureBlock(services_.capture, target.window, stored.x - offset.x, stored.y - offset.y,
-                                      kBlockSide, kBlockSide, in.pLocationBase, target.flashMode));
+    services_.pimage.Put(
+        RecognitionBlock(services_.capture, target.window, stored.x, stored.y, in.pLocationBase, target.flashMode));
     const std::string fingerprint = Fingerprint(services_.pimage.Block());
     in.pPicture = FixWidth(fingerprint, kPictureWidth);
     services_.windows.MovePointer(release);

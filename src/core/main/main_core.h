@@ -37,6 +37,14 @@ public:
     // True when the layout changed.
     bool Handle(const SplitEvent& event);
 
+    // The user's input while recording, from the system's input hooks: noted at once, so
+    // a click's picture is taken before the click reaches its window. True when it was
+    // kept: the window then calls ApplyRecording from its own message loop, never inside
+    // the hook, which must return quickly and cannot show a message.
+    bool Note(const TargetInput& input);
+    void ApplyRecording();
+    bool Recording() const { return rooms_.recorder.Recording(); }
+
     // Whether an in-place caption edit may start on the node.
     bool MayEditCaption(const std::string& node) const { return rooms_.pointer.MayEditCaption(node); }
     // The target windows held now, in slot order.
