@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/acting/recognition.h"
 #include "core/model/gmx_format.h"
 #include "main_fixture.h"
 
 namespace tavo {
 namespace {
-
-constexpr WindowHandle kTarget = 7;  // at (560, 240), client area 800 × 600
 
 // The click point, the recognition point and their orientations.
 std::vector<int> Points(const Instruction& in) {
@@ -17,47 +14,45 @@ std::vector<int> Points(const Instruction& in) {
 
 TypedKey Letter(char c) { return {c - 'a' + 'A', false, false, false, std::string(1, c)}; }
 
+// The target (7) at (560, 240) with an 800 × 600 client area, a checker around its client
+// point (100, 100) on a flat grey; another program's window (9) at the top left.
 class RecorderTest : public testing::MainTest {
-   protected:
+protected:
     RecorderTest() {
         main.Startup();
-        AddTarget(kTarget);
-        windows.Add(9, 0, 0, 400, 200);  // another program
+        AddTarget();
+        windows.Add(9, 0, 0, 400, 200);
         main.RunTick();
         Build({{"L1", ""}});
-        // A checker around client point (100, 100) on a flat grey.
         capture.printed = Picture(800, 600, 0x808080);
         for (int y = 94; y < 106; ++y)
             for (int x = 94; x < 106; ++x)
                 capture.printed.Set(x, y, (x / 2 + y / 2) % 2 ? 0xFFFFFF : 0);
     }
-    bool Press(int x, int y) { return Apply(core.Note(TargetPressed{{560 + x, 240 + y}})); }
-    bool Type(const TypedKey& key, WindowHandle front = kTarget) {
-        return Apply(core.Note(TargetKeyPressed{key, front}));
+    bool Note(const TargetInput& input) {
+        const bool kept = core.Note(input);
+        if (kept) core.ApplyRecording();
+        return kept;
     }
-    bool Apply(bool noted) {
-        if (noted) core.ApplyRecording();
-        return noted;
+    bool Press(int x, int y) { return Note(TargetPressed{{560 + x, 240 + y}}); }
+    bool Type(const TypedKey& key, WindowHandle front = 7) {
+        return Note(TargetKeyPressed{key, front});
     }
     Instruction Record(const std::string& key) const {
-        const ScriptNode* node = main.Script().Tree().Find(key);
         Instruction in;
-        if (node) ParseTag(in, node->tag, node->caption);
+        if (const ScriptNode* node = main.Script().Tree().Find(key))
+            ParseTag(in, node->tag, node->caption);
         return in;
     }
-    std::size_t Count() const { return main.Script().Tree().Count(); }
 };
 
 TEST_F(RecorderTest, ClicksBecomeTopLevelInstructionsWithPictureTextAndPauseUndoneInOneStep) {
     main.Choose(Command::CtrlRecord);
     MainViewModel v = View();
-    EXPECT_TRUE(v.recording);
-    EXPECT_EQ(v.titleNote, kRecordingTitleNote);
-    EXPECT_TRUE(v.menuCtrl);
+    EXPECT_TRUE(v.recording && v.menuCtrl);
     EXPECT_FALSE(v.menuFile || v.menuEdit || v.menuSetup || v.treeEditable || v.undoEnabled);
     EXPECT_EQ(Toolbar(v), (std::array<bool, 5>{}));
     main.Choose(Command::EditNew);  // locked
-    EXPECT_EQ(Count(), 1u);
 
     EXPECT_TRUE(Press(100, 100));
     clock.AdvanceMs(2600);
@@ -66,9 +61,9 @@ TEST_F(RecorderTest, ClicksBecomeTopLevelInstructionsWithPictureTextAndPauseUndo
     EXPECT_TRUE(Press(650, 100));
     main.Choose(Command::CtrlRecord);
     v = View();
-    EXPECT_FALSE(v.recording);
-    EXPECT_TRUE(v.menuFile && v.menuEdit && v.treeEditable && v.saveEnabled);
+    EXPECT_TRUE(!v.recording && v.menuFile && v.menuEdit && v.treeEditable && v.saveEnabled);
 
+    ASSERT_EQ(main.Script().Tree().Count(), 3);
     const Instruction checker = Record("L2"), flat = Record("L3");
     EXPECT_EQ(checker.NodeParent, Blank(kKeyWidth));
     EXPECT_EQ(Points(checker), (std::vector<int>{-300, -200, kCentre, -300, -200, kCentre}));
@@ -77,10 +72,9 @@ TEST_F(RecorderTest, ClicksBecomeTopLevelInstructionsWithPictureTextAndPauseUndo
     EXPECT_EQ(TrimSpaces(checker.pChar), "hi");
     EXPECT_EQ(Points(flat), (std::vector<int>{250, -200, kCentre, 0, 0, kCentre}));
     EXPECT_EQ(flat.pPicture, Blank(kPictureWidth)) << "a flat block has no contrast";
-    EXPECT_EQ(main.Script().Tree().NodeAt(3)->key, "L3");
 
     main.Choose(Command::EditUndo);
-    EXPECT_EQ(Count(), 1u);
+    EXPECT_EQ(main.Script().Tree().Count(), 1);
     EXPECT_FALSE(View().saveEnabled);
 }
 
@@ -90,7 +84,6 @@ TEST_F(RecorderTest, KeepsOnlyWhatTheUserDoesInTheTargetWindow) {
     EXPECT_FALSE(View().recording) << "not during a run";
     main.Choose(Command::CtrlStop);
     main.Choose(Command::CtrlRecord);
-    ASSERT_TRUE(View().recording);
 
     EXPECT_FALSE(Type(Letter('a'))) << "before the first click: no Instruction to type for";
     EXPECT_FALSE(Press(-500, -200)) << "a click in another window";
@@ -106,13 +99,13 @@ TEST_F(RecorderTest, KeepsOnlyWhatTheUserDoesInTheTargetWindow) {
 
 TEST_F(RecorderTest, StopsAtTheInstructionLimitWithTheUsualMessage) {
     std::vector<testing::NodePlan> plans;
-    for (int i = 2; i <= kMaxRecords; ++i) plans.push_back({NodeKeyFor(i), ""});  // after L1
+    for (int i = 2; i <= kMaxRecords; ++i) plans.push_back({NodeKeyFor(i), ""});
     Build(plans);
     main.Choose(Command::CtrlRecord);
     Press(100, 100);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"脚本最多230条指令,无法继续添加。"});
     EXPECT_FALSE(View().recording);
-    EXPECT_EQ(Count(), static_cast<std::size_t>(kMaxRecords));
+    EXPECT_EQ(main.Script().Tree().Count(), kMaxRecords);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace tavo {
 
 class RecordingHooks {
-   public:
+public:
     // `note` answers whether the core kept the input.
     using Note = std::function<bool(const TargetInput&)>;
     explicit RecordingHooks(Note note) : note_(std::move(note)) {}
@@ -28,7 +28,7 @@ class RecordingHooks {
     void Remove();
     void Delivered() { announced_ = false; }
 
-   private:
+private:
     static LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);
     void Install();

@@ -38,7 +38,7 @@ struct RecorderServices {
 };
 
 class Recorder {
-   public:
+public:
     Recorder(const RecorderServices& services, TreeEditor& editor, FieldEditor& fields)
         : s_(services), editor_(editor), fields_(fields) {}
 
@@ -62,7 +62,7 @@ class Recorder {
     // While recording only 控制 → 录制 is available.
     static void Lock(CommandState& commands);
 
-   private:
+private:
     struct Click {
         std::int64_t atMs = 0;
         ClientPoint stored;
