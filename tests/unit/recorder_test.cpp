@@ -51,17 +51,18 @@ TEST_F(RecorderTest, ClicksBecomeTopLevelInstructionsWithPictureTextAndPauseUndo
     MainViewModel v = View();
     EXPECT_TRUE(v.recording && v.menuCtrl);
     EXPECT_FALSE(v.menuFile || v.menuEdit || v.menuSetup || v.treeEditable || v.undoEnabled);
+    EXPECT_TRUE(Press(100, 100));
+    EXPECT_FALSE(View().saveEnabled) << "the Script is modified, but Save waits";
     EXPECT_EQ(Toolbar(v), (std::array<bool, 5>{}));
     main.Choose(Command::EditNew);  // locked
-
-    EXPECT_TRUE(Press(100, 100));
     clock.AdvanceMs(2600);
     for (const TypedKey& k : {Letter('h'), Letter('i'), TypedKey{0x0D, false, false, false, "\r"}})
         EXPECT_TRUE(Type(k));
     EXPECT_TRUE(Press(650, 100));
     main.Choose(Command::CtrlRecord);
     v = View();
-    EXPECT_TRUE(!v.recording && v.menuFile && v.menuEdit && v.treeEditable && v.saveEnabled);
+    EXPECT_TRUE(!v.recording && v.menuFile && v.menuEdit && v.treeEditable);
+    EXPECT_EQ(Toolbar(v), (std::array<bool, 5>{true, true, true, true, false}));
 
     ASSERT_EQ(main.Script().Tree().Count(), 3);
     const Instruction checker = Record("L2"), flat = Record("L3");

@@ -132,6 +132,8 @@ void Recorder::ApplyClick(const Click& click) {
         in.pPicture = FixWidth(click.picture, kPictureWidth);
     }
     s_.script.StoreInstruction();
+    // Added empty, it left Run off; it clicks now.
+    s_.runButtons.RefreshRunButtons();
     lastKey_ = KeyOf(in.NodeKey);
     lastClickMs_ = click.atMs;
     pieces_.clear();

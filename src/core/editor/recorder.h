@@ -14,6 +14,7 @@
 #include "core/editor/recorded_keys.h"
 #include "core/editor/tree_editor.h"
 #include "core/model/command_state.h"
+#include "core/model/room_ports.h"
 #include "core/model/script_state.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
@@ -35,6 +36,7 @@ struct RecorderServices {
     MessageBoxes& messages;  // the beep of text that does not fit pChar
     CodePage936& codePage;
     PictureBuffer& pimage;  // shows the block a click took
+    RunButtons& runButtons;
 };
 
 class Recorder {

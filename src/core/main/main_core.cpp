@@ -231,7 +231,7 @@ MainViewModel MainCore::View() const {
         // Locked on top of the rooms' rules, which a tick may apply meanwhile. The focus
         // stays where the user types: Tavo taking it would take the keys from the window.
         Recorder::Lock(view);
-        view.undoEnabled = view.redoEnabled = false;
+        view.saveEnabled = view.undoEnabled = view.redoEnabled = false;
         view.recording = true;
         view.titleNote = kRecordingTitleNote;
         view.focusTarget = FocusTarget::None;
