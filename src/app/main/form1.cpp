@@ -150,7 +150,9 @@ bool Form1::CreateEditorControls() {
 
 bool Form1::OnTimer(WPARAM timer) {
     if (timer == IDT_ACTIONTIMER) {
-        if (hotKey_.RunPendingAction() == WindowEffect::ToggleRecording) OnCommand(IDM_CTRL_RECORD);
+        // Ctrl+F3 chooses 录制 as its menu item does.
+        if (hotKey_.RunPendingAction() == WindowEffect::ToggleRecording)
+            OnCommand(IDM_CTRL_RECORD);
         return true;
     }
     if (timer != IDT_TIMER1) return false;

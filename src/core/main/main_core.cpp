@@ -30,6 +30,7 @@ std::string TypedField(const EditorEvent& event, const ScriptState& script) {
 
 }  // namespace
 
+// A close ends a recording, whether or not the window then goes.
 bool MainCore::Closing() {
     rooms_.recorder.Stop();
     if (rooms_.run.InTick()) {
@@ -74,7 +75,9 @@ void MainCore::ChooseChange(Command command) {
         case Command::CtrlRun: r.run.StartRun(); break;
         case Command::CtrlStop: r.run.StopRun(); break;
         case Command::Setup: r.settings.ToggleSettings(); break;
-        case Command::CtrlRecord: r.recorder.Toggle(r.run.FirstWindow(), r.state.settings.FlashMode); break;
+        case Command::CtrlRecord:
+            r.recorder.Toggle(r.run.FirstWindow(), r.state.settings.FlashMode);
+            break;
         default: break;
     }
 }
@@ -188,13 +191,14 @@ bool MainCore::Handle(const SplitEvent& event) {
 
 bool MainCore::Note(const TargetInput& input) {
     Recorder& recorder = rooms_.recorder;
+    // Tavo's own hot keys never reach the window in front.
+    const auto hotKey = [](const TypedKey& k) {
+        return IsRegisteredHotKey(static_cast<std::uint32_t>(k.virtualKey), k.ctrl, k.shift, k.alt);
+    };
     return std::visit(Overloaded{
                           [&](const TargetPressed& e) { return recorder.NotePress(e.at); },
                           [&](const TargetKeyPressed& e) {
-                              const TypedKey& k = e.key;
-                              if (IsRegisteredHotKey(static_cast<std::uint32_t>(k.virtualKey), k.ctrl, k.shift, k.alt))
-                                  return false;
-                              return recorder.NoteKey(k, e.foreground);
+                              return !hotKey(e.key) && recorder.NoteKey(e.key, e.foreground);
                           },
                       },
                       input);
