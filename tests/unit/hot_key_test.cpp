@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
     Messages, HotKeyTableTest,
     ::testing::Values(
         MessageCase{"Ctrl F2 toggles", kWmHotKey, 2, 0x00710002, kToggleMainWindow},
+        MessageCase{"Ctrl F3 toggles recording", kWmHotKey, 3, 0x00720002, kToggleRecording},
         MessageCase{"unregistered F1 row records 1", kWmHotKey, 1, 0x00700002, 1},
         MessageCase{"F4 row", kWmHotKey, 4, 0x00730002, 4},
         MessageCase{"key of another row", kWmHotKey, 2, 0x00700002, std::nullopt},
@@ -129,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                 true, WindowEffect::None, {kClick + "2", kClick + "1"}},
         RunCase{"and the toggle replaces a click", {kMainWindowActivated, kToggleMainWindow}, true,
                 WindowEffect::ToggleVisibility, {}},
+        RunCase{"recording is left to the window", {kToggleRecording}, true, WindowEffect::ToggleRecording, {}},
         RunCase{"unregistered hot key does nothing", {1}, true, WindowEffect::None, {}},
         RunCase{"nothing pending", {}, true, WindowEffect::None, {}}),
     case_names::ByName{});

@@ -16,6 +16,7 @@ namespace {
 
 constexpr UINT kTimer1Interval = 1000;
 constexpr UINT kRunDeferredMessage = WM_APP + 1;
+constexpr UINT kRecordedInputMessage = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 ProductInfo Product() {
@@ -122,7 +123,9 @@ bool Form1::CreateEditorControls() {
 
 bool Form1::OnTimer(WPARAM timer) {
     if (timer == IDT_ACTIONTIMER) {
-        hotKey_.RunPendingAction();
+        // Ctrl+F3 chooses 录制 as its menu item does.
+        if (hotKey_.RunPendingAction() == WindowEffect::ToggleRecording)
+            OnCommand(IDM_CTRL_RECORD);
         return true;
     }
     if (timer != IDT_TIMER1) return false;
@@ -140,6 +143,11 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!OnTimer(wParam)) break;
             return 0;
         case kRunDeferredMessage: RunDeferred(); return 0;
+        case kRecordedInputMessage:
+            recording_.Delivered();
+            core_.ApplyRecording();
+            Render();
+            return 0;
         case WM_COMMAND:
             // The settings panel's frame passes on its controls' messages and its Resize.
             if (fram_.OnCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam))) return 0;
@@ -174,6 +182,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             hotKey_.Remove();
+            recording_.Remove();
             skin_.Destroyed();
             PostQuitMessage(0);
             return 0;
@@ -300,6 +309,7 @@ void Form1::Render() {
         if (!view_.TakeRefused()) break;
     }
     pimage_.Update(services_.pimage.Serial());
+    recording_.Follow(core_.Recording(), window_, kRecordedInputMessage);
 }
 
 }  // namespace tavo

@@ -18,6 +18,7 @@
 #include "app/controls/info_tree_input.h"
 #include "app/panels/key_board_control.h"
 #include "app/main/main_view.h"
+#include "app/main/recording_hooks.h"
 #include "app/panels/pict_panel.h"
 #include "app/controls/pimage_view.h"
 #include "app/controls/split_bar.h"
@@ -93,6 +94,7 @@ private:
     MainRooms rooms_;  // only to be handed to the core
     MainCore core_{rooms_};
     HotKeyHook hotKey_{[this] { return core_.HeldWindows(); }, services_.keyboard};
+    RecordingHooks recording_{[this](const TargetInput& input) { return core_.Note(input); }};
     Win32SkinLibrary skinLibrary_{*services_.codePage};
     Win32SkinSystem skinSystem_;
     SkinHost skin_{skinLibrary_, skinSystem_, services_.files};  // TForm1: the main window's skin

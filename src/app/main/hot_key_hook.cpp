@@ -16,6 +16,7 @@ void HotKeyHook::Install(HWND main) {
     previous_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(main, GWLP_WNDPROC));
     modifiers_ = kModControl;
     RegisterHotKey(main, static_cast<int>(kRegisteredHotKey.id), modifiers_, kRegisteredHotKey.key);
+    RegisterHotKey(main, static_cast<int>(kRecordingHotKey.id), modifiers_, kRecordingHotKey.key);
     SetPropW(main, kHookProperty, this);
     SetWindowLongPtrW(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindowProc));
     // Topmost already, not shown: Wine cannot make a window topmost once it owns a topmost
@@ -53,11 +54,13 @@ void HotKeyHook::PostAction(std::int16_t code) {
     SetTimer(main_, IDT_ACTIONTIMER, kActionTimerInterval, nullptr);
 }
 
-void HotKeyHook::RunPendingAction() {
+WindowEffect HotKeyHook::RunPendingAction() {
     KillTimer(main_, IDT_ACTIONTIMER);
-    if (pending_.Run(heldWindows_(), keyboard_) != WindowEffect::ToggleVisibility) return;
+    const WindowEffect effect = pending_.Run(heldWindows_(), keyboard_);
     // Shown again without taking the activation from the program the user is in.
-    ShowWindow(main_, IsWindowVisible(main_) ? SW_HIDE : SW_SHOWNA);
+    if (effect == WindowEffect::ToggleVisibility)
+        ShowWindow(main_, IsWindowVisible(main_) ? SW_HIDE : SW_SHOWNA);
+    return effect;
 }
 
 // Above the target windows, so the window stays reachable over them. The rectangle is in

@@ -29,6 +29,7 @@ constexpr MenuItem kEditItems[] = {
 constexpr MenuItem kCtrlItems[] = {
     {IDM_CTRL_RUN, L"运行脚本(&R)", Command::CtrlRun},
     {IDM_CTRL_STOP, L"停止运行(&T)", Command::CtrlStop},
+    {IDM_CTRL_RECORD, L"录制(&M)", Command::CtrlRecord},
 };
 constexpr MenuItem kSetupItem = {IDM_SETUP, L"设置(&P)", Command::Setup};
 
@@ -86,6 +87,11 @@ void ApplyMenuEnabled(HWND window, const MainViewModel& view) {
     EnableTop(bar, kSetup, view.menuSetup);
     EnableItem(bar, IDM_EDIT_UNDO, view.undoEnabled);
     EnableItem(bar, IDM_EDIT_REDO, view.redoEnabled);
+    // While recording 录制 alone, checked, ends it.
+    EnableItem(bar, IDM_CTRL_RUN, !view.recording);
+    EnableItem(bar, IDM_CTRL_STOP, !view.recording);
+    CheckMenuItem(bar, IDM_CTRL_RECORD,
+                  MF_BYCOMMAND | (view.recording ? MF_CHECKED : MF_UNCHECKED));
     DrawMenuBar(window);
 }
 

@@ -36,8 +36,13 @@ void MainView::Render(const MainViewModel& view) {
         ApplyToolbarEnabled(controls_.toolbar1, view.toolbar, view.saveEnabled);
     if (Changed(view, &V::menuFile) || Changed(view, &V::menuEdit) ||
         Changed(view, &V::menuCtrl) || Changed(view, &V::menuSetup) ||
-        Changed(view, &V::undoEnabled) || Changed(view, &V::redoEnabled))
+        Changed(view, &V::undoEnabled) || Changed(view, &V::redoEnabled) ||
+        Changed(view, &V::recording))
         ApplyMenuEnabled(window_, view);
+    if (Changed(view, &V::titleNote)) {
+        const std::wstring title = TAVO_MAIN_WINDOW_TITLE + Utf8ToWide(view.titleNote);
+        SetWindowTextW(window_, title.c_str());
+    }
     if (Changed(view, &V::label1))
         SetWindowTextW(controls_.label1, Utf8ToWide(view.label1).c_str());
     if (Changed(view, &V::journalEnabled)) EnableWindow(journal_.Handle(), view.journalEnabled);

@@ -69,6 +69,7 @@
 #define IDM_EDIT_REDO 3015
 #define IDM_CTRL_RUN 3021
 #define IDM_CTRL_STOP 3022
+#define IDM_CTRL_RECORD 3023
 #define IDM_SETUP 3031
 
 // Timer ids of the main window.

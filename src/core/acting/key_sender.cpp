@@ -47,6 +47,16 @@ std::int16_t KeyNameCode(std::string_view upperName) {
     return 0;
 }
 
+std::string KeyNameOf(std::int16_t code) {
+    if (code >= 0x70 && code <= 0x7B) {
+        std::string name(1, 'F');  // appended to: GCC 12 misreads "F" + std::to_string
+        return name += std::to_string(code - 0x70 + 1);
+    }
+    for (const auto& [name, named] : kKeyNames)
+        if (named == code) return std::string(name);
+    return {};
+}
+
 int EffectiveKeyDelay(int keyDelay) { return keyDelay >= kMinKeyDelay ? keyDelay : kMinKeyDelay; }
 
 std::int16_t KeySender::CharacterCode(std::string_view character) {

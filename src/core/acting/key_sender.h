@@ -17,6 +17,9 @@ inline constexpr std::int16_t kVkReturn = 0x0D;
 
 // The virtual key of a key name ("F5", "ENTER", ...; upper case), or 0 when unknown.
 std::int16_t KeyNameCode(std::string_view upperName);
+// The name that key commands give a virtual key, the first where two share it; empty for
+// a key without a name.
+std::string KeyNameOf(std::int16_t code);
 
 // The key delay actually used: at least 100 ms.
 int EffectiveKeyDelay(int keyDelay);

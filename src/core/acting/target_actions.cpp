@@ -29,6 +29,13 @@ Picture CaptureBlockFromWholeArea(WindowCapture& capture, WindowHandle window, i
     return CutBlock(surface, x, y, width, height, code);
 }
 
+Picture RecognitionBlock(WindowCapture& capture, WindowHandle window, int x, int y, int code,
+                         bool flashMode) {
+    const ClientPoint offset = BlockOffset(code);
+    return CaptureBlock(capture, window, x - offset.x, y - offset.y, kBlockSide, kBlockSide, code,
+                        flashMode);
+}
+
 void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point) {
     const std::uint32_t lParam = static_cast<std::uint32_t>(static_cast<std::uint16_t>(point.y)) << 16 |
                                  static_cast<std::uint16_t>(point.x);
@@ -38,9 +45,7 @@ void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point) {
 }
 
 bool TargetActions::Recognise(const Instruction& in, WindowHandle window, bool flashMode) {
-    const ClientPoint offset = BlockOffset(in.pLocationBase);
-    pimage_.Put(CaptureBlock(capture_, window, in.pLocationX - offset.x, in.pLocationy - offset.y,
-                             kBlockSide, kBlockSide, in.pLocationBase, flashMode));
+    pimage_.Put(RecognitionBlock(capture_, window, in.pLocationX, in.pLocationy, in.pLocationBase, flashMode));
     const ClientSize size = capture_.ClientArea(window);
     ExecutionReport::Recognition r;
     r.point = ToClientPoint(in.pLocationX, in.pLocationy, in.pLocationBase, size.width, size.height);

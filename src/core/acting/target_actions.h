@@ -22,6 +22,10 @@ Picture CaptureBlock(WindowCapture& capture, WindowHandle window, int x, int y, 
 // pixel for pixel (tests and benchmarks).
 Picture CaptureBlockFromWholeArea(WindowCapture& capture, WindowHandle window, int x, int y,
                                   int width, int height, int code, bool flashMode);
+// The 12 × 12 block centred on a recognition point stored as (x, y) under `code`: what a
+// run compares and what a pick or a recording keeps.
+Picture RecognitionBlock(WindowCapture& capture, WindowHandle window, int x, int y, int code,
+                         bool flashMode);
 
 // A left click at a client point, posted: the real pointer does not move.
 void PostClick(KeyboardInput& input, WindowHandle window, ClientPoint point);

@@ -66,12 +66,6 @@ void Picking::LogRefusal(PickRefusal refusal) {
     services_.journal.Append(LogTime(services_.clock.Now()) + RefusalLogText(refusal) + kLogEnd);
 }
 
-Picture Picking::BlockAt(ClientPoint stored, int base, PickTarget target) const {
-    const ClientPoint offset = BlockOffset(base);
-    return CaptureBlock(services_.capture, target.window, stored.x - offset.x, stored.y - offset.y,
-                        kBlockSide, kBlockSide, base, target.flashMode);
-}
-
 PickPreview Picking::PreviewPointPick(PickerKind picker, ScreenPoint pointer, PickTarget target) const {
     PickPreview preview;
     preview.recognition = picker == PickerKind::Recognition;
@@ -83,7 +77,8 @@ PickPreview Picking::PreviewPointPick(PickerKind picker, ScreenPoint pointer, Pi
     const Instruction& in = script_.Current();
     const int base = preview.recognition ? in.pLocationBase : in.LocationBase;
     preview.stored = StoredPoint(*client, base, target.window);
-    preview.block = BlockAt(preview.stored, base, target);
+    preview.block = RecognitionBlock(services_.capture, target.window, preview.stored.x,
+                                     preview.stored.y, base, target.flashMode);
     if (preview.stored == ClientPoint{0, 0})
         preview.refusal = PickRefusal::OnReferencePoint;
     else if (preview.recognition && Fingerprint(preview.block).empty())
@@ -124,7 +119,8 @@ void Picking::TakePicture(ScreenPoint client, ScreenPoint release, PickTarget ta
     services_.windows.MovePointer(kPointerAside);
     services_.clock.Sleep(kRepaintWaitMs);
     services_.pump.ProcessPendingEvents();
-    services_.pimage.Put(BlockAt(stored, in.pLocationBase, target));
+    services_.pimage.Put(
+        RecognitionBlock(services_.capture, target.window, stored.x, stored.y, in.pLocationBase, target.flashMode));
     const std::string fingerprint = Fingerprint(services_.pimage.Block());
     in.pPicture = FixWidth(fingerprint, kPictureWidth);
     services_.windows.MovePointer(release);

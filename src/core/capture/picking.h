@@ -93,8 +93,6 @@ private:
     // Whether the point may be stored; a refusal is said with a beep and a log line.
     bool AcceptPoint(ClientPoint stored);
     void LogRefusal(PickRefusal refusal);
-    // The block around the client point, measured under `base`.
-    Picture BlockAt(ClientPoint stored, int base, PickTarget target) const;
     void TakePicture(ScreenPoint client, ScreenPoint release, PickTarget target);
     // The recognition point and picker image as they were before the press.
     void PutBackRecognitionPoint();

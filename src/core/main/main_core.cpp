@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "core/runner/hot_key.h"
+
 namespace tavo {
 namespace {
 
@@ -28,7 +30,9 @@ std::string TypedField(const EditorEvent& event, const ScriptState& script) {
 
 }  // namespace
 
+// A close ends a recording, whether or not the window then goes.
 bool MainCore::Closing() {
+    rooms_.recorder.Stop();
     if (rooms_.run.InTick()) {
         closeAfterTick_ = true;
         return false;
@@ -47,6 +51,8 @@ bool MainCore::RunTick() {
 // empty-Instruction question.
 void MainCore::Choose(Command command) {
     MainRooms& r = rooms_;
+    // While recording every other command is locked, whatever reaches here.
+    if (r.recorder.Recording() && command != Command::CtrlRecord) return;
     switch (command) {
         case Command::MenuNew: r.files.NewScript(); break;
         case Command::MenuOpen: r.files.OpenScript(); break;
@@ -69,11 +75,15 @@ void MainCore::ChooseChange(Command command) {
         case Command::CtrlRun: r.run.StartRun(); break;
         case Command::CtrlStop: r.run.StopRun(); break;
         case Command::Setup: r.settings.ToggleSettings(); break;
+        case Command::CtrlRecord:
+            r.recorder.Toggle(r.run.FirstWindow(), r.state.settings.FlashMode);
+            break;
         default: break;
     }
 }
 
 void MainCore::Handle(const SettingsEvent& event) {
+    if (Recording()) return;
     SettingsPanel& s = rooms_.settings;
     std::visit(Overloaded{
                    [&](const SettingsBoxEdited& e) { s.EditSettingsBox(e.box, e.text); },
@@ -86,6 +96,7 @@ void MainCore::Handle(const SettingsEvent& event) {
 }
 
 void MainCore::Handle(const TreeEvent& event) {
+    if (Recording()) return;
     rooms_.undo.RecordChange({}, [&] { HandleChange(event); });
 }
 
@@ -109,6 +120,7 @@ void MainCore::HandleChange(const TreeEvent& event) {
 }
 
 void MainCore::Handle(const EditorEvent& event) {
+    if (Recording()) return;
     rooms_.undo.RecordChange(TypedField(event, rooms_.script), [&] { HandleChange(event); });
 }
 
@@ -135,6 +147,7 @@ void MainCore::HandleChange(const EditorEvent& event) {
 }
 
 void MainCore::Handle(const PickEvent& event) {
+    if (Recording()) return;
     rooms_.undo.RecordChange({}, [&] { HandleChange(event); });
 }
 
@@ -177,6 +190,25 @@ bool MainCore::Handle(const SplitEvent& event) {
                       event);
 }
 
+bool MainCore::Note(const TargetInput& input) {
+    Recorder& recorder = rooms_.recorder;
+    // Tavo's own hot keys never reach the window in front.
+    const auto hotKey = [](const TypedKey& k) {
+        return IsRegisteredHotKey(static_cast<std::uint32_t>(k.virtualKey), k.ctrl, k.shift, k.alt);
+    };
+    return std::visit(Overloaded{
+                          [&](const TargetPressed& e) { return recorder.NotePress(e.at); },
+                          [&](const TargetKeyPressed& e) {
+                              return !hotKey(e.key) && recorder.NoteKey(e.key, e.foreground);
+                          },
+                      },
+                      input);
+}
+
+void MainCore::ApplyRecording() {
+    rooms_.undo.RecordChange(rooms_.recorder.UndoName(), [&] { rooms_.recorder.ApplyPending(); });
+}
+
 MainViewModel MainCore::View() const {
     const MainRooms& r = rooms_;
     MainViewModel view;
@@ -200,6 +232,15 @@ MainViewModel MainCore::View() const {
     view.selectionSerial = r.script.SelectionSerial();
     view.treeRevision = r.script.Tree().Revision();
     view.expandAllSerial = r.files.ExpandAllSerial();
+    if (Recording()) {
+        // Locked on top of the rooms' rules, which a tick may apply meanwhile. The focus
+        // stays where the user types: Tavo taking it would take the keys from the window.
+        Recorder::Lock(view);
+        view.saveEnabled = view.undoEnabled = view.redoEnabled = false;
+        view.recording = true;
+        view.titleNote = kRecordingTitleNote;
+        view.focusTarget = FocusTarget::None;
+    }
     return view;
 }
 

@@ -38,14 +38,23 @@ public:
     // True when the layout changed.
     bool Handle(const SplitEvent& event);
 
-    // What a key pressed in the main window does; None leaves it to the control.
+    // What a key pressed in the main window does; None leaves it to the control. A
+    // recording edits nothing else.
     KeyAction EditingKey(const KeyStroke& stroke, const KeyContext& context) const {
-        return EditingKeyAction(stroke, context, rooms_.commands);
+        return Recording() ? KeyAction::None : EditingKeyAction(stroke, context, rooms_.commands);
     }
     // What the point picker held would take at the screen point, for its magnifier.
     PickPreview PreviewPointPick(PickerKind picker, ScreenPoint pointer) const {
         return rooms_.picking.PreviewPointPick(picker, pointer, PickTargetNow());
     }
+    // The user's input while recording, from the system's input hooks: noted at once, so
+    // a click's picture is taken before the click reaches its window. True when it was
+    // kept: the window then calls ApplyRecording from its own message loop, never inside
+    // the hook, which must return quickly and cannot show a message.
+    bool Note(const TargetInput& input);
+    void ApplyRecording();
+    bool Recording() const { return rooms_.recorder.Recording(); }
+
     // Whether an in-place caption edit may start on the node.
     bool MayEditCaption(const std::string& node) const { return rooms_.pointer.MayEditCaption(node); }
     // The target windows held now, in slot order.

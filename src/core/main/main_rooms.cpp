@@ -13,6 +13,8 @@ MainRooms::MainRooms(const MainServices& s, ProductInfo product, AppEnvironment 
       editor({script, settings, commands, focus, run, s.messages}, fields),
       pointer(script, run, s.messages, s.codePage, fields, editor),
       undo(script, commands, run, editor, fields),
+      recorder({script, commands, s.windows, s.capture, s.clock, s.messages, s.codePage, s.pimage, run},
+               editor, fields),
       pickerPanel(fields),
       picking(script, pickerPanel,
               {s.windows, s.capture, s.clock, s.pump, s.pimage, s.messages, journal}) {

@@ -5,6 +5,7 @@
 #include "core/controls/splitter.h"
 #include "core/editor/field_editor.h"
 #include "core/editor/focus_request.h"
+#include "core/editor/recorder.h"
 #include "core/editor/script_undo.h"
 #include "core/editor/tree_editor.h"
 #include "core/editor/tree_pointer.h"
@@ -67,6 +68,8 @@ struct MainRooms {
     TreeEditor editor;
     TreePointer pointer;
     ScriptUndo undo;
+    // Clicks and keys in the first target window, recorded as Instructions.
+    Recorder recorder;
     // The pickers, on the editor panel.
     EditorPickerPanel pickerPanel;
     Picking picking;

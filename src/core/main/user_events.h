@@ -7,6 +7,7 @@
 
 #include "core/capture/picking.h"
 #include "core/editor/editor_geometry.h"
+#include "core/editor/recorded_keys.h"
 #include "core/editor/tree_editor.h"
 #include "core/editor/tree_pointer.h"
 #include "core/model/settings_panel.h"
@@ -19,6 +20,7 @@ enum class Command {
     EditNew, EditDel, EditClear, EditUndo, EditRedo,
     CtrlRun, CtrlStop,
     Setup,
+    CtrlRecord,
 };
 
 // The settings panel.
@@ -79,6 +81,12 @@ struct JumpPickFinished { PickerKind picker; std::optional<std::string> node; };
 struct JumpPickCancelled {};
 struct OrientationChosen { PadKind pad; int square; };
 using PickEvent = std::variant<JumpPickBegun, JumpPickFinished, JumpPickCancelled, OrientationChosen>;
+
+// The user's input in other programs while recording, as the system's input hooks see
+// it: a left button pressed at a screen point, a key pressed with the window in front.
+struct TargetPressed { ScreenPoint at; };
+struct TargetKeyPressed { TypedKey key; WindowHandle foreground; };
+using TargetInput = std::variant<TargetPressed, TargetKeyPressed>;
 
 // The bar between the tree and the log (client x in twips).
 struct SplitPressed { int x; };

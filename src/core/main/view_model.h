@@ -22,6 +22,9 @@ struct MainViewModel : CommandState {
     // 编辑 → 撤销 and 重做: a change to undo or redo, and no run.
     bool undoEnabled = false;
     bool redoEnabled = false;
+    // 控制 → 录制 is checked, and the title carries the note, while recording.
+    bool recording = false;
+    std::string titleNote;
     // Where the border between the tree and the log lies.
     SplitLayout split;
     // The Instruction editor panel and the on-screen keyboard.

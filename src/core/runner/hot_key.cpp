@@ -17,11 +17,18 @@ std::optional<std::int16_t> ActionFor(std::uint32_t message, std::uint64_t wPara
     return std::nullopt;
 }
 
+bool IsRegisteredHotKey(std::uint32_t key, bool ctrl, bool shift, bool alt) {
+    // Registered with MOD_CONTROL alone, which another modifier does not match.
+    if (!ctrl || shift || alt) return false;
+    return key == kRegisteredHotKey.key || key == kRecordingHotKey.key;
+}
+
 WindowEffect PendingAction::Run(const std::vector<WindowHandle>& heldWindows,
                                KeyboardInput& keyboard) {
     // Cleared first: a failed post must not leave the action to run again.
     const std::int16_t code = std::exchange(code_, 0);
     if (code == kToggleMainWindow) return WindowEffect::ToggleVisibility;
+    if (code == kToggleRecording) return WindowEffect::ToggleRecording;
     if (code == kMainWindowActivated || code == kMainWindowDeactivated) {
         for (const WindowHandle window : heldWindows)
             keyboard.Post(window, kWmLButtonDown, 0, kActivationClickLParam);

@@ -18,6 +18,7 @@ inline constexpr std::uint32_t kModControl = 0x0002;  // MOD_CONTROL
 
 // Action codes; 0 is none.
 inline constexpr std::int16_t kToggleMainWindow = 2;
+inline constexpr std::int16_t kToggleRecording = 3;
 inline constexpr std::int16_t kMainWindowActivated = 1101;
 inline constexpr std::int16_t kMainWindowDeactivated = 1102;
 
@@ -27,10 +28,16 @@ struct HotKeyRow {
     std::int16_t action;
 };
 
-// Only identifier 2 (Ctrl+F2) is registered; the other rows' actions do nothing.
+// Identifiers 2 (Ctrl+F2) and 3 (Ctrl+F3) are registered; the other rows' actions do
+// nothing.
 inline constexpr std::array<HotKeyRow, 4> kHotKeyTable{{
-    {1, 0x70, 1}, {2, 0x71, kToggleMainWindow}, {3, 0x72, 3}, {4, 0x73, 4}}};
+    {1, 0x70, 1}, {2, 0x71, kToggleMainWindow}, {3, 0x72, kToggleRecording}, {4, 0x73, 4}}};
 inline constexpr HotKeyRow kRegisteredHotKey = kHotKeyTable[1];
+inline constexpr HotKeyRow kRecordingHotKey = kHotKeyTable[2];
+
+// Whether a key struck with these modifiers is a hot key of the main window: the system
+// gives it to Tavo, never to the window in front.
+bool IsRegisteredHotKey(std::uint32_t key, bool ctrl, bool shift, bool alt);
 
 // Client point (1, 1), no button held; no button-up follows.
 inline constexpr std::uint32_t kActivationClickLParam = 0x00010001;
@@ -41,7 +48,7 @@ std::optional<std::int16_t> ActionFor(std::uint32_t message, std::uint64_t wPara
                                       std::uint32_t lParam, std::uint32_t modifiers);
 
 // What is left for the main window to do once an action has run.
-enum class WindowEffect { None, ToggleVisibility };
+enum class WindowEffect { None, ToggleVisibility, ToggleRecording };
 
 class PendingAction {
 public:

@@ -77,6 +77,10 @@ bool TavoApp::ChooseStop(std::chrono::milliseconds openTimeout) const {
     return ChooseMenuItem(main_, L'c', L't', openTimeout);
 }
 
+bool TavoApp::ChooseRecord(std::chrono::milliseconds openTimeout) const {
+    return ChooseMenuItem(main_, L'c', L'm', openTimeout);
+}
+
 bool TavoApp::ChooseSave(std::chrono::milliseconds openTimeout) const {
     return ChooseMenuItem(main_, L'f', L's', openTimeout);
 }

@@ -54,6 +54,8 @@ public:
     // 控制(&C) → 运行脚本(&R) / 停止运行(&T); false when 控制(&C) did not open in time.
     bool ChooseRun(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
     bool ChooseStop(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
+    // 控制(&C) → 录制(&M), which starts and ends a recording.
+    bool ChooseRecord(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
     // 文件(&F) → 保存脚本(&S).
     bool ChooseSave(std::chrono::milliseconds openTimeout = std::chrono::milliseconds(3000)) const;
     // 设置(&P), a command on the menu bar itself: its key runs it without a drop-down.
