@@ -26,6 +26,7 @@ bool Form1::PreTranslate(MSG& msg) {
     // menu the context-menu key asks for (Wine posts it after the release): it would open
     // over the box the panel gave the focus to.
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        contextMenuTaken_ = false;  // Windows posts none: it must not wait for a later one
         takenKey_ = PressEditingKey(msg.wParam) ? msg.wParam : 0;
         if (takenKey_) return true;
     }
