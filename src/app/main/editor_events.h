@@ -87,6 +87,9 @@ private:
     PictPanel& pict_;
     const InfoTreeInput& treeInput_;
     PickMagnifier magnifier_;
+    static constexpr ULONGLONG kPreviewInterval = 40;  // ms
+    PickPreview preview_;
+    ULONGLONG previewAt_ = 0;  // GetTickCount64 of preview_; 0: none yet in this pick
 };
 
 }  // namespace tavo

@@ -42,14 +42,22 @@ bool EditorEvents::CreateMagnifier(HINSTANCE instance, HFONT font) {
     return magnifier_.Create(window_.Window(), instance);
 }
 
+// Moves come faster than the window can be printed: the magnifier follows each one, but
+// what it shows is taken again at most every kPreviewInterval.
 void EditorEvents::PictPickerHeld(Picker picker, POINT screen) {
-    if (IsPointPicker(picker))
-        magnifier_.Show(screen, core_.PreviewPointPick(KindOf(picker), {screen.x, screen.y}));
+    if (!IsPointPicker(picker)) return;
+    const ULONGLONG now = GetTickCount64();
+    if (now - previewAt_ >= kPreviewInterval) {
+        preview_ = core_.PreviewPointPick(KindOf(picker), {screen.x, screen.y});
+        previewAt_ = now;
+    }
+    magnifier_.Show(screen, preview_);
 }
 
 // The magnifier goes first: the pick must not find it under the pointer or in the block.
 void EditorEvents::PictPickerReleased(Picker picker, POINT screen) {
     magnifier_.Hide();
+    previewAt_ = 0;
     if (IsPointPicker(picker)) {
         const int top = core_.Handle(PointPickFinished{KindOf(picker), {screen.x, screen.y}});
         MoveTop(window_.Window(), top);
@@ -63,6 +71,7 @@ void EditorEvents::PictPickerReleased(Picker picker, POINT screen) {
 
 void EditorEvents::PictPickerCancelled(Picker picker) {
     magnifier_.Hide();
+    previewAt_ = 0;
     if (IsPointPicker(picker))
         MoveTop(window_.Window(), core_.Handle(PointPickCancelled{KindOf(picker)}));
     else
