@@ -1,5 +1,6 @@
 #include "app/main/editor_events.h"
 
+#include "app/shared/child_controls.h"
 #include "app/shared/control_ids.h"
 #include "platform/win32/code_page.h"
 
@@ -7,8 +8,6 @@ namespace tavo {
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
-
-bool IsIn(HWND window, HWND control) { return window && (window == control || IsChild(control, window)); }
 
 }  // namespace
 
@@ -33,7 +32,7 @@ PanelRoom EditorEvents::PanelRoomTwips() const {
 // hidden or in the background), is outside.
 FocusDestination EditorEvents::FocusDestinationNow() const {
     const HWND focus = GetFocus();
-    if (IsIn(focus, controls_.infoTree)) return FocusDestination::Tree;
+    if (IsWithin(focus, controls_.infoTree)) return FocusDestination::Tree;
     if (focus && (focus == window_.Window() || IsChild(window_.Window(), focus))) return FocusDestination::OtherControl;
     return FocusDestination::Outside;
 }
@@ -114,7 +113,7 @@ void EditorEvents::TreeDragOver(const std::optional<std::string>& node, bool ins
 
 void EditorEvents::TreeDropped(POINT screen, bool cancelled) {
     const HWND under = cancelled ? nullptr : WindowFromPoint(screen);
-    if (IsIn(under, controls_.infoTree)) {
+    if (IsWithin(under, controls_.infoTree)) {
         POINT client = screen;
         ScreenToClient(controls_.infoTree, &client);
         core_.Handle(DroppedOnTree{view_.Tree().HitTest(client)});
@@ -168,7 +167,7 @@ void EditorEvents::PictButtonHeld(bool held) { core_.Handle(InstructionButtonHel
 // button was hidden with the panel); Tab between the panel's controls keeps it there.
 void EditorEvents::PictButtonLostFocus() {
     window_.Defer([this] {
-        if (!IsIn(GetFocus(), controls_.pict)) SetFocus(controls_.infoTree);
+        if (!IsWithin(GetFocus(), controls_.pict)) SetFocus(controls_.infoTree);
     });
 }
 

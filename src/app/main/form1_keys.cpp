@@ -4,16 +4,14 @@
 
 #include <commctrl.h>
 
+#include "app/shared/child_controls.h"
+
 namespace tavo {
 namespace {
 
 bool IsTextBox(HWND window) {
     wchar_t name[8] = {};
     return window && GetClassNameW(window, name, 8) > 0 && lstrcmpiW(name, L"Edit") == 0;
-}
-
-bool IsIn(HWND window, HWND control) {
-    return window && control && (window == control || IsChild(control, window));
 }
 
 bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
@@ -51,8 +49,8 @@ bool Form1::PreTranslate(MSG& msg) {
 bool Form1::PressEditingKey(WPARAM key) {
     const HWND focus = GetFocus();
     KeyContext context;
-    context.place = IsIn(focus, controls_.infoTree) ? KeyPlace::Tree
-                    : IsIn(focus, controls_.pict)   ? KeyPlace::Panel
+    context.place = IsWithin(focus, controls_.infoTree) ? KeyPlace::Tree
+                    : IsWithin(focus, controls_.pict)   ? KeyPlace::Panel
                                                     : KeyPlace::Elsewhere;
     context.textBox = IsTextBox(focus);
     context.mouseHeld = GetCapture() != nullptr;

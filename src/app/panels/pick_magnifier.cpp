@@ -1,5 +1,6 @@
 #include "app/panels/pick_magnifier.h"
 
+#include "app/shared/child_controls.h"
 #include "app/shared/guarded.h"
 #include "app/shared/window_class.h"
 #include "platform/win32/code_page.h"
@@ -87,14 +88,11 @@ void PickMagnifier::Paint(HDC dc) const {
     Frame(dc, {left + centre * zoom, top + centre * zoom, left + (centre + 1) * zoom, top + (centre + 1) * zoom},
           kPointFrame);
     RECT text{Scaled(kMargin), top + side + Scaled(kMargin), client.right - Scaled(kMargin), client.bottom};
-    const int length = GetWindowTextLengthW(window_);
-    std::wstring lines(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(window_, lines.data(), length + 1);
-    lines.resize(static_cast<std::size_t>(length));
+    const std::wstring lines = WindowTextWide(window_);
     const HGDIOBJ oldFont = font_ ? SelectObject(dc, font_) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    DrawTextW(dc, lines.c_str(), length, &text, DT_CENTER | DT_NOPREFIX);
+    DrawTextW(dc, lines.c_str(), static_cast<int>(lines.size()), &text, DT_CENTER | DT_NOPREFIX);
     if (oldFont) SelectObject(dc, oldFont);
 }
 

@@ -13,6 +13,10 @@ HWND CreateChildControl(HWND parent, HINSTANCE instance, int id, const wchar_t* 
                            nullptr);
 }
 
+bool IsWithin(HWND window, HWND control) {
+    return window && control && (window == control || IsChild(control, window));
+}
+
 std::wstring WindowTextWide(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');

@@ -11,6 +11,9 @@ namespace tavo {
 HWND CreateChildControl(HWND parent, HINSTANCE instance, int id, const wchar_t* className,
                         const wchar_t* text, DWORD style, DWORD exStyle = 0);
 
+// Whether `window` is `control` or one of its descendants.
+bool IsWithin(HWND window, HWND control);
+
 std::wstring WindowTextWide(HWND window);
 // The window's text in UTF-8.
 std::string WindowText(HWND window);

@@ -18,6 +18,10 @@ ClientPoint ToClientPoint(int x, int y, int code, int width, int height) {
     }
 }
 
+std::int16_t StoredCoordinate(int v) {
+    return static_cast<std::int16_t>(std::clamp(v, -32768, 32767));
+}
+
 ClientPoint ToStoredPoint(ClientPoint p, int code, int width, int height) {
     const int w1 = width + 1, h1 = height + 1;
     switch (code) {

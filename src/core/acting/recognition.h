@@ -24,6 +24,8 @@ struct ClientPoint {
 // each other exactly.
 ClientPoint ToClientPoint(int x, int y, int code, int width, int height);
 ClientPoint ToStoredPoint(ClientPoint client, int code, int width, int height);
+// A stored coordinate in its 16-bit field, clamped.
+std::int16_t StoredCoordinate(int v);
 
 // The block offsets by orientation: the recognition point is the centre of the block.
 ClientPoint BlockOffset(int code);

@@ -19,7 +19,6 @@ struct PickPreview {
     ClientPoint stored;  // as it would be stored, over the target window
     Picture block;       // the 12 × 12 block around the pointer, over the target window
     bool recognition = false;
-    bool operator==(const PickPreview&) const = default;
 };
 
 // The magnifier's lines: the point as stored, or why there is none, and for the

@@ -1,19 +1,11 @@
 #include "core/capture/picking.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "core/acting/target_actions.h"
 #include "core/util/text.h"
 
 namespace tavo {
-namespace {
-
-std::int16_t Field(int v) {
-    return static_cast<std::int16_t>(std::clamp(v, -32768, 32767));
-}
-
-}  // namespace
 
 int Picking::BeginPointPick(PickerKind picker, int windowTop, int windowHeight) {
     if (picker == PickerKind::Recognition) {
@@ -95,8 +87,8 @@ int Picking::FinishPointPick(PickerKind picker, ScreenPoint release, PickTarget 
     if (picker == PickerKind::Click && client) {
         const ClientPoint stored = StoredPoint(*client, in.LocationBase, target.window);
         if (!AcceptPoint(stored)) return top_.Saved();
-        in.LocationX = Field(stored.x);
-        in.Locationy = Field(stored.y);
+        in.LocationX = StoredCoordinate(stored.x);
+        in.Locationy = StoredCoordinate(stored.y);
         panel_.ShowClickPicker(true);
         script_.StoreInstruction();
     } else if (picker == PickerKind::Recognition) {
@@ -126,8 +118,8 @@ void Picking::TakePicture(ScreenPoint client, ScreenPoint release, PickTarget ta
     services_.windows.MovePointer(release);
     const bool accepted = !fingerprint.empty();
     if (accepted) {
-        in.pLocationX = Field(stored.x);
-        in.pLocationy = Field(stored.y);
+        in.pLocationX = StoredCoordinate(stored.x);
+        in.pLocationy = StoredCoordinate(stored.y);
     } else {
         LogRefusal(PickRefusal::FlatPicture);
     }

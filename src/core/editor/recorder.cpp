@@ -1,6 +1,5 @@
 #include "core/editor/recorder.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "core/acting/target_actions.h"
@@ -12,8 +11,6 @@ namespace tavo {
 namespace {
 
 constexpr int kMaxAncestors = 64;
-
-std::int16_t Field(int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); }
 
 }  // namespace
 
@@ -122,8 +119,8 @@ void Recorder::ApplyClick(const Click& click) {
     editor_.AddInstruction();
     Instruction& in = s_.script.Current();
     in.LocationBase = static_cast<std::int16_t>(click.base);
-    in.LocationX = Field(click.stored.x);
-    in.Locationy = Field(click.stored.y);
+    in.LocationX = StoredCoordinate(click.stored.x);
+    in.Locationy = StoredCoordinate(click.stored.y);
     // Recognised where the click goes: it clicks only while the picture is there.
     if (!click.picture.empty()) {
         in.pLocationBase = in.LocationBase;
