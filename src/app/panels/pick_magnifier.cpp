@@ -2,6 +2,7 @@
 
 #include "app/shared/child_controls.h"
 #include "app/shared/guarded.h"
+#include "app/shared/solid_brush.h"
 #include "app/shared/window_class.h"
 #include "platform/win32/code_page.h"
 
@@ -19,16 +20,6 @@ constexpr int kHeight = kMargin + kBlockPixels + kMargin + kTextHeight;
 constexpr int kGap = 24;
 constexpr COLORREF kPointFrame = RGB(255, 0, 0);
 constexpr COLORREF kOutside = RGB(128, 128, 128);
-
-void Fill(HDC dc, const RECT& r, COLORREF colour) {
-    SetDCBrushColor(dc, colour);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
-void Frame(HDC dc, const RECT& r, COLORREF colour) {
-    SetDCBrushColor(dc, colour);
-    FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
 
 }  // namespace
 
@@ -72,7 +63,7 @@ void PickMagnifier::Hide() {
 void PickMagnifier::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(window_, &client);
-    Fill(dc, client, GetSysColor(COLOR_INFOBK));
+    FillSolid(dc, client, GetSysColor(COLOR_INFOBK));
     const int zoom = Scaled(kZoom), side = zoom * kBlockSide;
     const int left = (client.right - side) / 2, top = Scaled(kMargin);
     const Picture& block = preview_.block;
@@ -80,12 +71,12 @@ void PickMagnifier::Paint(HDC dc) const {
         for (int x = 0; x < kBlockSide; ++x) {
             const RECT cell{left + x * zoom, top + y * zoom, left + (x + 1) * zoom, top + (y + 1) * zoom};
             const std::int64_t colour = block.At(x, y);
-            Fill(dc, cell, colour < 0 ? kOutside : static_cast<COLORREF>(colour));
+            FillSolid(dc, cell, colour < 0 ? kOutside : static_cast<COLORREF>(colour));
         }
     }
     // The pointer's own pixel: the block runs from 6 before it to 5 after.
     const int centre = kBlockSide / 2;
-    Frame(dc, {left + centre * zoom, top + centre * zoom, left + (centre + 1) * zoom, top + (centre + 1) * zoom},
+    FrameSolid(dc, {left + centre * zoom, top + centre * zoom, left + (centre + 1) * zoom, top + (centre + 1) * zoom},
           kPointFrame);
     RECT text{Scaled(kMargin), top + side + Scaled(kMargin), client.right - Scaled(kMargin), client.bottom};
     const std::wstring lines = WindowTextWide(window_);

@@ -8,6 +8,7 @@
 
 #include "app/shared/child_controls.h"
 #include "app/shared/control_ids.h"
+#include "app/shared/solid_brush.h"
 #include "app/shared/twips.h"
 #include "core/capture/hover.h"
 
@@ -127,18 +128,12 @@ constexpr Area kAreas[] = {
     {3, kLDelayPlace, "按键抬起延时长度,单位(毫秒)"},
 };
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    SetDCBrushColor(dc, colour);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
 void PaintPad(HDC dc, const PadShape& pad, int chosen, UINT dpi) {
     FillSolid(dc, ToPixels(pad.background, dpi), kPadBackground);
     for (int i = 0; i < kOrientationCount; ++i) {
         const RECT square = SquareRect(pad, i, dpi);
         FillSolid(dc, square, i == chosen ? kPadChosenColour : kPadColour);
-        SetDCBrushColor(dc, kPadSquareEdge);
-        FrameRect(dc, &square, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        FrameSolid(dc, square, kPadSquareEdge);
     }
 }
 
